@@ -1,0 +1,24 @@
+#pragma once
+// One run of the game on a backend: the application object, the main form,
+// the message loop, and an orderly end. main() and the end-to-end tests both
+// start the game through this.
+#include <memory>
+#include <string>
+
+#include "platform/application.h"
+#include "platform/backend.h"
+
+class GameSession {
+public:
+    // `appFolder` replaces the executable's folder (tests run in a temp dir).
+    explicit GameSession(platform::Backend& backend, std::string appFolder = {});
+    ~GameSession();
+
+    platform::Application& application() { return app_; }
+    // Creates the form, runs the loop until the application ends, destroys
+    // the form; returns the process exit code.
+    int run();
+
+private:
+    platform::Application app_;
+};

@@ -1,0 +1,16 @@
+#include "engine/sound/encrypt_simple.h"
+
+#include <cerrno>
+#include <cstring>
+
+#include "platform/errors.h"
+
+std::ifstream TEncryptSimple::OpenPrefixed(const std::string& fileName)
+{
+    std::ifstream stream(fileName, std::ios::binary);
+    if (!stream) throw platform::EFileError("Cannot open file \"" + fileName + "\". " + std::strerror(errno));
+    char prefix[kPrefixSize];
+    stream.read(prefix, sizeof prefix);
+    stream.clear();  // a short read leaves the reader nothing, which it reports itself
+    return stream;
+}

@@ -1,0 +1,31 @@
+#pragma once
+// A clock that moves only when told to: tests get exact, repeatable time.
+#include <cstdint>
+
+#include "platform/clock.h"
+
+namespace platform {
+
+class HeadlessClock final : public Clock {
+public:
+    static constexpr int64_t kFrequency = 1'000'000;  // microsecond counter
+
+    uint32_t milliseconds() override { return static_cast<uint32_t>(micros_ / 1000); }
+    bool performanceFrequency(int64_t& countsPerSecond) override
+    {
+        countsPerSecond = kFrequency;
+        return hasCounter_;
+    }
+    int64_t performanceCounter() override { return micros_; }
+
+    int64_t micros() const { return micros_; }
+    void advanceMicros(int64_t us) { micros_ += us; }
+    // A machine without the high-resolution counter.
+    void setHasCounter(bool has) { hasCounter_ = has; }
+
+private:
+    int64_t micros_ = 0;
+    bool hasCounter_ = true;
+};
+
+}  // namespace platform

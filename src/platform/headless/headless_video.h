@@ -1,0 +1,36 @@
+#pragma once
+// Presented frames are kept, so tests can read the pixels the player would see.
+#include <cstdint>
+#include <vector>
+
+#include "platform/video.h"
+
+namespace platform {
+
+class HeadlessVideo final : public VideoOutput {
+public:
+    bool setFullScreen(bool fullScreen) override { fullScreen_ = fullScreen; return true; }
+    bool fullScreen() const override { return fullScreen_; }
+    std::vector<DisplayModeInfo> displayModes() const override;
+    DisplayModeInfo desktopMode() const override { return {1920, 1080, 32, 60}; }
+    int displayCount() const override { return displays_; }
+    void present(const FrameView& frame) override;
+
+    void setDisplayCount(int displays) { displays_ = displays; }
+    int presentedCount() const { return presented_; }
+    // The last presented frame, converted to 00RRGGBB.
+    int frameWidth() const { return width_; }
+    int frameHeight() const { return height_; }
+    uint32_t pixel(int x, int y) const;
+    const std::vector<uint32_t>& frame() const { return rgb_; }
+
+private:
+    bool fullScreen_ = false;
+    int displays_ = 1;
+    int presented_ = 0;
+    int width_ = 0;
+    int height_ = 0;
+    std::vector<uint32_t> rgb_;
+};
+
+}  // namespace platform

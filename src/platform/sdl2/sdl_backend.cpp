@@ -1,0 +1,134 @@
+#include "platform/sdl2/sdl_backend.h"
+
+#include <SDL.h>
+
+#include <cstdio>
+#include <deque>
+
+#include "platform/errors.h"
+#include "platform/sdl2/sdl_audio.h"
+#include "platform/sdl2/sdl_input.h"
+#include "platform/sdl2/sdl_video.h"
+#include "platform/sdl2/sdl_window.h"
+
+namespace platform {
+namespace {
+
+class SdlClock final : public Clock {
+public:
+    uint32_t milliseconds() override { return SDL_GetTicks(); }
+    bool performanceFrequency(int64_t& countsPerSecond) override
+    {
+        countsPerSecond = static_cast<int64_t>(SDL_GetPerformanceFrequency());
+        return countsPerSecond > 0;
+    }
+    int64_t performanceCounter() override { return static_cast<int64_t>(SDL_GetPerformanceCounter()); }
+};
+
+// SDL is started before any member that needs it and stopped after them.
+struct SdlSession {
+    SdlSession()
+    {
+        SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "1");
+        SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+        if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0)
+            throw Exception(std::string("No display available: ") + SDL_GetError());
+    }
+    ~SdlSession() { SDL_Quit(); }
+    SdlSession(const SdlSession&) = delete;
+    SdlSession& operator=(const SdlSession&) = delete;
+};
+
+class SdlBackend final : public Backend {
+public:
+    SdlBackend() : video_(window_), input_(raw_) { input_.rescanDevices(); }
+
+    Clock& clock() override { return clock_; }
+    Window& window() override { return window_; }
+    VideoOutput& video() override { return video_; }
+    AudioOutput& audio() override { return audio_; }
+    RawInput& input() override { return raw_; }
+    void rescanDevices() override { input_.rescanDevices(); }
+
+    bool pollEvent(Event& event) override
+    {
+        SDL_Event e;
+        while (pending_.empty() && SDL_PollEvent(&e)) translate(e);
+        if (pending_.empty()) return false;
+        event = pending_.front();
+        pending_.pop_front();
+        return true;
+    }
+
+    void waitEvents(uint32_t timeoutMs) override
+    {
+        if (!pending_.empty()) return;
+        SDL_WaitEventTimeout(nullptr, static_cast<int>(timeoutMs));
+    }
+
+    void showError(const std::string& title, const std::string& text) override
+    {
+        std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());
+        // Give the pointer back so the player can press the dialog's button.
+        SDL_SetRelativeMouseMode(SDL_FALSE);
+        SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, title.c_str(), text.c_str(), window_.handle());
+    }
+
+private:
+    void translate(const SDL_Event& e)
+    {
+        input_.handle(e);
+        switch (e.type) {
+        case SDL_QUIT: pending_.push_back({EventType::Close}); break;
+        case SDL_KEYDOWN:
+        case SDL_KEYUP: {
+            const uint8_t code = sdlScancodeToDik(e.key.keysym.scancode);
+            if (!code) break;
+            pending_.push_back({e.type == SDL_KEYDOWN ? EventType::KeyDown : EventType::KeyUp, code,
+                                e.key.repeat != 0});
+            break;
+        }
+        case SDL_JOYDEVICEADDED:
+        case SDL_JOYDEVICEREMOVED:
+        case SDL_CONTROLLERDEVICEADDED:
+        case SDL_CONTROLLERDEVICEREMOVED: pending_.push_back({EventType::DevicesChanged}); break;
+        case SDL_WINDOWEVENT: windowEvent(e.window); break;
+        default: break;
+        }
+    }
+
+    void windowEvent(const SDL_WindowEvent& w)
+    {
+        switch (w.event) {
+        case SDL_WINDOWEVENT_FOCUS_GAINED:
+            window_.focusChanged(true);
+            pending_.push_back({EventType::FocusGained});
+            break;
+        case SDL_WINDOWEVENT_FOCUS_LOST:
+            window_.focusChanged(false);
+            input_.releaseAll();
+            pending_.push_back({EventType::FocusLost});
+            break;
+        case SDL_WINDOWEVENT_MINIMIZED: pending_.push_back({EventType::Minimized}); break;
+        case SDL_WINDOWEVENT_RESTORED: pending_.push_back({EventType::Restored}); break;
+        case SDL_WINDOWEVENT_MOVED: pending_.push_back({EventType::Moved, 0, false, w.data1, w.data2}); break;
+        case SDL_WINDOWEVENT_CLOSE: pending_.push_back({EventType::Close}); break;
+        default: break;
+        }
+    }
+
+    SdlSession session_;
+    SdlClock clock_;
+    SdlWindow window_;
+    SdlVideo video_;
+    SdlAudio audio_;
+    RawInput raw_;
+    SdlInput input_;
+    std::deque<Event> pending_;
+};
+
+}  // namespace
+
+std::unique_ptr<Backend> createSdlBackend() { return std::make_unique<SdlBackend>(); }
+
+}  // namespace platform

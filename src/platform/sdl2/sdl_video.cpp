@@ -1,0 +1,103 @@
+#include "platform/sdl2/sdl_video.h"
+
+#include <cstdio>
+
+namespace platform {
+namespace {
+
+Uint32 sdlFormat(PixelLayout layout)
+{
+    switch (layout) {
+    case PixelLayout::Rgb565: return SDL_PIXELFORMAT_RGB565;
+    case PixelLayout::Rgb555: return SDL_PIXELFORMAT_RGB555;
+    case PixelLayout::Rgb888: return SDL_PIXELFORMAT_BGR24;  // bytes B, G, R as DirectDraw lays them
+    case PixelLayout::Xrgb8888:
+    case PixelLayout::Indexed8: return SDL_PIXELFORMAT_RGB888;
+    }
+    return SDL_PIXELFORMAT_RGB565;
+}
+
+int bitsOf(Uint32 format) { return SDL_BITSPERPIXEL(format) == 24 && SDL_BYTESPERPIXEL(format) == 4 ? 32 : SDL_BITSPERPIXEL(format); }
+
+}  // namespace
+
+SdlVideo::~SdlVideo()
+{
+    if (texture_) SDL_DestroyTexture(texture_);
+    if (renderer_) SDL_DestroyRenderer(renderer_);
+}
+
+bool SdlVideo::setFullScreen(bool fullScreen)
+{
+    return SDL_SetWindowFullscreen(window_.handle(), fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) == 0;
+}
+
+bool SdlVideo::fullScreen() const
+{
+    return (SDL_GetWindowFlags(window_.handle()) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
+}
+
+std::vector<DisplayModeInfo> SdlVideo::displayModes() const
+{
+    // The picture is scaled to whatever the desktop runs, so every classic
+    // mode is available in every depth the surfaces support.
+    std::vector<DisplayModeInfo> modes;
+    const DisplayModeInfo desk = desktopMode();
+    for (auto [w, h] : {std::pair{640, 480}, std::pair{800, 600}, std::pair{1024, 768}})
+        for (int bpp : {8, 16, 24, 32}) modes.push_back({w, h, bpp, desk.refreshRate});
+    return modes;
+}
+
+DisplayModeInfo SdlVideo::desktopMode() const
+{
+    SDL_DisplayMode mode{};
+    if (SDL_GetDesktopDisplayMode(0, &mode) != 0) return {800, 600, 32, 60};
+    return {mode.w, mode.h, bitsOf(mode.format), mode.refresh_rate};
+}
+
+bool SdlVideo::prepare(const FrameView& frame)
+{
+    if (!renderer_) {
+        renderer_ = SDL_CreateRenderer(window_.handle(), -1, SDL_RENDERER_ACCELERATED);
+        if (!renderer_) renderer_ = SDL_CreateRenderer(window_.handle(), -1, SDL_RENDERER_SOFTWARE);
+        if (!renderer_) {
+            std::fprintf(stderr, "Brindlecog: cannot draw in the window: %s\n", SDL_GetError());
+            return false;
+        }
+        SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
+    }
+    const Uint32 format = sdlFormat(frame.layout);
+    if (!texture_ || format != textureFormat_ || frame.width != textureWidth_ || frame.height != textureHeight_) {
+        if (texture_) SDL_DestroyTexture(texture_);
+        texture_ = SDL_CreateTexture(renderer_, format, SDL_TEXTUREACCESS_STREAMING, frame.width, frame.height);
+        if (!texture_) return false;
+        textureFormat_ = format;
+        textureWidth_ = frame.width;
+        textureHeight_ = frame.height;
+        SDL_RenderSetLogicalSize(renderer_, frame.width, frame.height);
+    }
+    return true;
+}
+
+void SdlVideo::present(const FrameView& frame)
+{
+    if (!frame.pixels || frame.width <= 0 || frame.height <= 0 || !prepare(frame)) return;
+    if (frame.layout == PixelLayout::Indexed8) {
+        expanded_.resize(static_cast<std::size_t>(frame.width) * frame.height);
+        const auto* base = static_cast<const uint8_t*>(frame.pixels);
+        for (int y = 0; y < frame.height; ++y)
+            for (int x = 0; x < frame.width; ++x) {
+                const uint8_t index = base[static_cast<std::ptrdiff_t>(y) * frame.pitch + x];
+                expanded_[static_cast<std::size_t>(y) * frame.width + x] = frame.palette ? frame.palette[index] : index;
+            }
+        SDL_UpdateTexture(texture_, nullptr, expanded_.data(), frame.width * 4);
+    } else {
+        SDL_UpdateTexture(texture_, nullptr, frame.pixels, frame.pitch);
+    }
+    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+    SDL_RenderClear(renderer_);
+    SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
+    SDL_RenderPresent(renderer_);
+}
+
+}  // namespace platform

@@ -1,0 +1,39 @@
+#pragma once
+// Presents frames in an SDL window through a streaming texture of the frame's
+// own pixel format, scaled to the window with a fixed logical size.
+#include <SDL.h>
+
+#include <vector>
+
+#include "platform/sdl2/sdl_window.h"
+#include "platform/video.h"
+
+namespace platform {
+
+class SdlVideo final : public VideoOutput {
+public:
+    explicit SdlVideo(SdlWindow& window) : window_(window) {}
+    ~SdlVideo() override;
+    SdlVideo(const SdlVideo&) = delete;
+    SdlVideo& operator=(const SdlVideo&) = delete;
+
+    bool setFullScreen(bool fullScreen) override;
+    bool fullScreen() const override;
+    std::vector<DisplayModeInfo> displayModes() const override;
+    DisplayModeInfo desktopMode() const override;
+    int displayCount() const override { return SDL_GetNumVideoDisplays(); }
+    void present(const FrameView& frame) override;
+
+private:
+    bool prepare(const FrameView& frame);
+
+    SdlWindow& window_;
+    SDL_Renderer* renderer_ = nullptr;
+    SDL_Texture* texture_ = nullptr;
+    Uint32 textureFormat_ = 0;
+    int textureWidth_ = 0;
+    int textureHeight_ = 0;
+    std::vector<uint32_t> expanded_;  // 8-bit frames go through the palette
+};
+
+}  // namespace platform

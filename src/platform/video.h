@@ -1,0 +1,40 @@
+#pragma once
+// Presenting frames: the primary surface's pixels go to the screen through
+// this, in the surface's own pixel layout.
+#include <cstdint>
+#include <vector>
+
+namespace platform {
+
+enum class PixelLayout { Indexed8, Rgb555, Rgb565, Rgb888, Xrgb8888 };
+
+struct FrameView {
+    const void* pixels = nullptr;
+    int width = 0;
+    int height = 0;
+    int pitch = 0;  // bytes per row
+    PixelLayout layout = PixelLayout::Rgb565;
+    const uint32_t* palette = nullptr;  // 256 entries 00RRGGBB for Indexed8
+};
+
+struct DisplayModeInfo {
+    int width = 0;
+    int height = 0;
+    int bitsPerPixel = 0;
+    int refreshRate = 0;
+    friend bool operator==(const DisplayModeInfo&, const DisplayModeInfo&) = default;
+};
+
+class VideoOutput {
+public:
+    virtual ~VideoOutput() = default;
+    // Desktop full screen (letter-boxed) or an ordinary window.
+    virtual bool setFullScreen(bool fullScreen) = 0;
+    virtual bool fullScreen() const = 0;
+    virtual std::vector<DisplayModeInfo> displayModes() const = 0;
+    virtual DisplayModeInfo desktopMode() const = 0;
+    virtual int displayCount() const = 0;
+    virtual void present(const FrameView& frame) = 0;
+};
+
+}  // namespace platform
