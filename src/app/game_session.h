@@ -8,6 +8,8 @@
 #include "platform/application.h"
 #include "platform/backend.h"
 
+class TfrmMain;
+
 class GameSession {
 public:
     // `appFolder` replaces the executable's folder (tests run in a temp dir).
@@ -18,7 +20,10 @@ public:
     // Creates the form, runs the loop until the application ends, destroys
     // the form; returns the process exit code.
     int run();
+    // The form while run() is running (scripted test actions look at it).
+    TfrmMain* form() const { return form_; }
 
 private:
     platform::Application app_;
+    TfrmMain* form_ = nullptr;
 };

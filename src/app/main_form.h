@@ -1,0 +1,86 @@
+#pragma once
+// The main form: owns every engine component, runs the start-up sequence,
+// walks the game states and draws one frame per timer tick. Gameplay objects
+// reach it through `frmMain`.
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "app/dtimer.h"
+#include "app/game_state.h"
+#include "platform/form.h"
+
+class TfrmMain : public platform::Form {
+public:
+    explicit TfrmMain(platform::Application& app);
+    ~TfrmMain() override;
+
+    // Start-up, run once after construction; errors leave it to the caller.
+    void FormCreate();
+
+    // Offered to the rest of the game.
+    void SetGameState(TGameState state);
+    void PlaySound(const std::string& name);
+    void StopAllSounds();
+    void ShowHintMessage(const std::string& line1, const std::string& line2);
+    void ToggleFullScreen();
+
+    // Settings file beside the program.
+    void ReadSettings();
+    void WriteSettings();
+    std::string SettingsPath() const { return FAppPath + "Brindlecog.ini"; }
+
+    // Components.
+    TDTimer DTimer1;
+
+    // Fields, as the rest of the game reads them.
+    bool FDrawFPS = false;
+    bool FFullScreen = false;
+    bool FSoundAvailable = false;
+    TGameState FState = gsNone;
+    bool FPaused = false;
+    bool FHelpShown = false;
+    int32_t FLevelNumber = 0;  // the level object's number until levels exist
+    int32_t FLevelScore = 0;
+    int32_t FTotalScore = 0;
+    bool FHighScoreSaved = false;
+    bool FButtonWasDown = false;
+    int32_t FIntroTime = 4000;
+    int32_t FBlinkTime = 0;
+    std::string FHintMessage1;
+    std::string FHintMessage2;
+    int32_t FHintMessageTime = 0;
+    int32_t FHintCycleTime = 0;
+    int32_t FHintShowTime = 0;
+    std::string FAppPath;
+    bool FSoundOn = true;
+    bool FMusicOn = true;
+    static constexpr int FScreenWidth = 800;
+    static constexpr int FScreenHeight = 600;
+
+    // Counts frames run, for tests and the frame-rate display.
+    uint64_t FrameCount() const { return FFrameCount; }
+
+protected:
+    void formKeyDown(int key) override;
+    void formClose(platform::CloseAction& action) override;
+
+private:
+    void FormDestroy();
+    void DTimer1Timer();
+    void GameFrame();
+    bool FirstButtonDown();
+    bool Clicked();
+
+    // Per-state frames.
+    void IntroFrame(int elapsed);
+    void AllLevelsDoneFrame(int elapsed);
+    bool DrawContinuePrompt(int x, int y, TGameState target, int elapsed);
+    void NextLevel();
+
+    uint64_t FFrameCount = 0;
+    bool FDestroyed = false;
+};
+
+// The one main form of the running program (null when there is none).
+extern TfrmMain* frmMain;

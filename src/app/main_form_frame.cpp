@@ -1,0 +1,90 @@
+// The frame routine and the game-state machine of the main form.
+#include <filesystem>
+
+#include "app/main_form.h"
+
+bool TfrmMain::FirstButtonDown() { return false; }
+
+bool TfrmMain::Clicked() { return FirstButtonDown() && !FButtonWasDown; }
+
+void TfrmMain::GameFrame()
+{
+    ++FFrameCount;
+    // 1. Keep the hidden system pointer over the window.
+    if (!FFullScreen) window().warpMouse(left() + 30, top() + 30);
+    const int elapsed = DTimer1.DeltaTime();
+    // 5.
+    switch (FState) {
+    case gsIntro: IntroFrame(elapsed); break;
+    case gsAllLevelsDone: AllLevelsDoneFrame(elapsed); break;
+    case gsNone:
+    case gsMenu:
+    case gsLevelIntro:
+    case gsPlaying:
+    case gsGameOver: break;
+    }
+    // 6.
+    FButtonWasDown = FirstButtonDown();
+}
+
+void TfrmMain::IntroFrame(int elapsed)
+{
+    if (FIntroTime > 0) {
+        FIntroTime -= elapsed;
+        if (FIntroTime <= 0) FIntroTime = 0;
+    }
+    if (Clicked() || FIntroTime == 0) SetGameState(gsMenu);
+}
+
+void TfrmMain::AllLevelsDoneFrame(int elapsed)
+{
+    if (DrawContinuePrompt(100, 500, gsGameOver, elapsed)) SetGameState(gsGameOver);
+}
+
+bool TfrmMain::DrawContinuePrompt(int /*x*/, int /*y*/, TGameState target, int elapsed)
+{
+    if (FBlinkTime > 0) FBlinkTime -= elapsed;
+    if (FBlinkTime <= 0) FBlinkTime = 1000;
+    if (Clicked()) {
+        SetGameState(target);
+        return true;
+    }
+    return false;
+}
+
+void TfrmMain::NextLevel()
+{
+    ++FLevelNumber;
+    const std::string path = FAppPath + "Levels/Level" + std::to_string(FLevelNumber) + ".lev";
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec)) SetGameState(gsAllLevelsDone);
+}
+
+void TfrmMain::SetGameState(TGameState state)
+{
+    if (state == FState) return;
+    FState = state;
+    switch (FState) {
+    case gsMenu:
+        FTotalScore = 0;
+        FHighScoreSaved = false;
+        StopAllSounds();
+        PlaySound("levelmusicloop2");
+        FLevelNumber = 0;
+        FLevelScore = 0;
+        break;
+    case gsLevelIntro: {
+        NextLevel();
+        StopAllSounds();
+        static const char* const music[] = {"levelmusicloop1", "levelmusicloop2", "levelmusicloop3",
+                                            "levelmusicloop4", "levelmusicloop5"};
+        if (FMusicOn) PlaySound(music[((FLevelNumber % 5) + 5) % 5]);
+        break;
+    }
+    case gsGameOver:
+    case gsNone:
+    case gsIntro:
+    case gsPlaying:
+    case gsAllLevelsDone: break;
+    }
+}
