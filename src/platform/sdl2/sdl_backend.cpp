@@ -29,10 +29,26 @@ public:
 struct SdlSession {
     SdlSession()
     {
+        const auto set = [](const char* name) {
+            const char* value = SDL_getenv(name);
+            return value && *value;
+        };
+        // Probing for a desktop that is not there only makes the libraries
+        // print noise; say it once, plainly.
+        if (!set("DISPLAY") && !set("WAYLAND_DISPLAY") && !set("SDL_VIDEODRIVER"))
+            throw Exception("No display available: no X11 or Wayland desktop was found (is DISPLAY set?)");
         SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "1");
         SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
         if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0)
             throw Exception(std::string("No display available: ") + SDL_GetError());
+        // SDL falls back to an invisible driver when there is no desktop; a
+        // player would see nothing, so only an explicit request may use it.
+        const std::string driver = SDL_GetCurrentVideoDriver() ? SDL_GetCurrentVideoDriver() : "";
+        const char* requested = SDL_getenv("SDL_VIDEODRIVER");
+        if ((driver == "offscreen" || driver == "dummy") && !(requested && *requested)) {
+            SDL_Quit();
+            throw Exception("No display available: no X11 or Wayland desktop was found (is DISPLAY set?)");
+        }
     }
     ~SdlSession() { SDL_Quit(); }
     SdlSession(const SdlSession&) = delete;
