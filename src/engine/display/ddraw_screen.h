@@ -20,7 +20,8 @@
 #include "platform/errors.h"
 #include "platform/form.h"
 
-BRINDLECOG_ERROR_CLASS(EDDrawScreenError, platform::Exception);
+using EPlatformError = platform::Exception;
+BRINDLECOG_ERROR_CLASS(EDDrawScreenError, EPlatformError);
 
 class TDDrawScreen;
 
