@@ -4,6 +4,11 @@
 //
 // Without a sound device, Initialize returns at once: the sounds then have no
 // buffers and every play and stop does nothing.
+//
+// On a form: construct the player with the application's backend (which must
+// outlive it), bind the list with DSoundList1.SetSoundPlayer(&DSoundPlayer1),
+// fill the list, then call Initialize once. Player and list may be destroyed
+// in either order; each unbinds itself from the other.
 #include <functional>
 #include <memory>
 #include <vector>
