@@ -1,0 +1,22 @@
+#pragma once
+// The sound components' error classes and the result check of DirectSound
+// set-up calls.
+#include <string>
+
+#include "platform/dsound/dsound_types.h"
+#include "platform/errors.h"
+
+class EDSoundPlayerError : public platform::Exception {
+public:
+    using platform::Exception::Exception;
+    const char* className() const noexcept override { return "EDSoundPlayerError"; }
+};
+
+class EDSoundListError : public platform::Exception {
+public:
+    using platform::Exception::Exception;
+    const char* className() const noexcept override { return "EDSoundListError"; }
+};
+
+// Raises "Error in: " + context + "\r" + the result's description on failure.
+void DSCheck(platform::dsound::HRESULT result, const std::string& context);
