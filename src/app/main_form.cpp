@@ -1,10 +1,12 @@
 #include "app/main_form.h"
 
+#include "platform/keycodes.h"
 #include "platform/messages.h"
 
 TfrmMain* frmMain = nullptr;
 
-TfrmMain::TfrmMain(platform::Application& app) : Form(app), DTimer1(app)
+TfrmMain::TfrmMain(platform::Application& app)
+    : Form(app), DTimer1(app), DDrawScreen1(app, *this), DInputController1(app), DSoundPlayer1(app.backend())
 {
     frmMain = this;
 
@@ -20,6 +22,24 @@ TfrmMain::TfrmMain(platform::Application& app) : Form(app), DTimer1(app)
     DTimer1.SetInterval(10);
     DTimer1.SetEnableHPTiming(true);
     DTimer1.OnTimer = [this] { DTimer1Timer(); };
+
+    DDrawScreen1.AutoInitialize = false;
+    DDrawScreen1.FullScreen = true;
+    DDrawScreen1.SetDisplayMode(m0800x600x16);
+    DDrawScreen1.ForceDirectX7 = false;
+    DDrawScreen1.AllowReboot = true;
+    DDrawScreen1.OnReActivate = [this] { DTimer1.SetEnabled(true); };
+    DDrawScreen1.OnDeActivate = [this] { DTimer1.SetEnabled(false); };
+
+    DInputController1.AutoInitialize = false;
+    DInputController1.UseKeyboard = true;
+    DInputController1.UseMouse = true;
+    DInputController1.UseJoysticks = true;
+
+    DSoundPlayer1.AutoInitialize = false;
+    DSoundPlayer1.CooperationLevel = TCooperationLevel::clNormal;
+    DSoundList1.SetSoundPlayer(&DSoundPlayer1);
+
     DTimer1.Loaded();
 }
 
@@ -47,7 +67,12 @@ void TfrmMain::FormCreate()
     FIntroTime = 4000;
     FBlinkTime = 0;
     // 7.
-    if (FFullScreen) setBorderStyle(platform::BorderStyle::None);
+    if (FFullScreen) {
+        setBorderStyle(platform::BorderStyle::None);
+        DDrawScreen1.FullScreen = true;
+    } else {
+        DDrawScreen1.FullScreen = false;
+    }
     // 8. Images, gameplay objects and GUI screens come with their layers.
     // 9.
     FButtonWasDown = false;
@@ -57,9 +82,27 @@ void TfrmMain::FormCreate()
     // 10. Every run starts with music and sound on, whatever the file says.
     FMusicOn = true;
     FSoundOn = true;
-    // 11-15. Fonts, display, sounds, input and the sound player come with
-    // their layers.
+    // 11. Fonts come with the GUI layer.
+    // 12.
+    DDrawScreen1.Initialize();
+    // 13.
+    LoadSounds();
+    // 14. The mouse counts in the input states; Z, Return and X are second
+    // keys of the first three buttons.
+    DInputController1.Initialize();
+    DInputController1.Mouse()->Enabled = true;
+    auto& keyMap = DInputController1.Keyboard()->KeyMap;
+    keyMap[engine::input::stButton1][1] = platform::dik::Z;
+    keyMap[engine::input::stButton2][1] = platform::dik::Return;
+    keyMap[engine::input::stButton3][1] = platform::dik::X;
+    // 15. Without a sound device the player still initialises, and sounds
+    // simply have no buffers.
     FSoundAvailable = false;
+    try {
+        DSoundPlayer1.Initialize();
+        FSoundAvailable = true;
+    } catch (const std::exception&) {
+    }
     // 16. The game draws its own cursors.
     window().setBusyCursor(false);
     window().setCursorVisible(false);
@@ -101,14 +144,18 @@ void TfrmMain::formKeyDown(int key)
 
 void TfrmMain::DTimer1Timer() { GameFrame(); }
 
-void TfrmMain::PlaySound(const std::string& /*name*/)
+void TfrmMain::PlaySound(const std::string& name)
 {
     if (!FSoundAvailable) return;
+    auto& sound = DSoundList1.Items().Find(name);
+    // A sound already playing is neither restarted nor doubled.
+    if (FSoundOn && !sound.IsPlaying()) sound.Play();
 }
 
 void TfrmMain::StopAllSounds()
 {
     if (!FSoundAvailable) return;
+    DSoundList1.StopAll();
 }
 
 void TfrmMain::ShowHintMessage(const std::string& line1, const std::string& line2)
@@ -122,6 +169,19 @@ void TfrmMain::ShowHintMessage(const std::string& line1, const std::string& line
 void TfrmMain::ToggleFullScreen()
 {
     DTimer1.SetEnabled(false);
-    FFullScreen = !FFullScreen;
-    DTimer1.SetEnabled(true);
+    struct EnableAgain {
+        TDTimer& timer;
+        ~EnableAgain() { timer.SetEnabled(true); }
+    } enableAgain{DTimer1};
+    DDrawScreen1.FullScreen = !DDrawScreen1.FullScreen;
+    if (DDrawScreen1.FullScreen) {
+        setBorderStyle(platform::BorderStyle::None);
+        DDrawScreen1.Initialize();
+    } else if (DDrawScreen1.RestoreNormalMode()) {
+        // A window the player can move and close again, not the borderless
+        // one full screen needed.
+        setBorderStyle(platform::BorderStyle::Single);
+        DDrawScreen1.Initialize();
+        centre();
+    }
 }

@@ -8,6 +8,10 @@
 
 #include "app/dtimer.h"
 #include "app/game_state.h"
+#include "engine/display/ddraw_screen.h"
+#include "engine/input/input_controller.h"
+#include "engine/sound/sound_list.h"
+#include "engine/sound/sound_player.h"
 #include "platform/form.h"
 
 class TfrmMain : public platform::Form {
@@ -30,8 +34,13 @@ public:
     void WriteSettings();
     std::string SettingsPath() const { return FAppPath + "Brindlecog.ini"; }
 
-    // Components.
+    // Components, in the order they are placed on the form (and destroyed in
+    // the reverse order: bound lists and engines go before the screen).
     TDTimer DTimer1;
+    TDDrawScreen DDrawScreen1;
+    engine::input::TDInputController DInputController1;
+    TDSoundPlayer DSoundPlayer1;
+    TDSoundList DSoundList1;
 
     // Fields, as the rest of the game reads them.
     bool FDrawFPS = false;
@@ -65,8 +74,13 @@ protected:
     void formKeyDown(int key) override;
     void formClose(platform::CloseAction& action) override;
 
+    // The asset catalogue.
+    void LoadSounds();
+    void LoadSound(const std::string& file, const std::string& name, bool looped);
+
 private:
     void FormDestroy();
+    void DrawFrameRate();
     void DTimer1Timer();
     void GameFrame();
     bool FirstButtonDown();

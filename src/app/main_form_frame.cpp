@@ -3,7 +3,7 @@
 
 #include "app/main_form.h"
 
-bool TfrmMain::FirstButtonDown() { return false; }
+bool TfrmMain::FirstButtonDown() { return DInputController1.States().Contains(engine::input::stButton1); }
 
 bool TfrmMain::Clicked() { return FirstButtonDown() && !FButtonWasDown; }
 
@@ -12,6 +12,12 @@ void TfrmMain::GameFrame()
     ++FFrameCount;
     // 1. Keep the hidden system pointer over the window.
     if (!FFullScreen) window().warpMouse(left() + 30, top() + 30);
+    // 2.
+    if (!DDrawScreen1.IsInitialized()) return;
+    // 3.
+    DInputController1.Poll();
+    // 4.
+    DDrawScreen1.Clear();
     const int elapsed = DTimer1.DeltaTime();
     // 5.
     switch (FState) {
@@ -25,6 +31,24 @@ void TfrmMain::GameFrame()
     }
     // 6.
     FButtonWasDown = FirstButtonDown();
+    // 7.
+    if (FDrawFPS) DrawFrameRate();
+    // 8.
+    DDrawScreen1.Flip();
+}
+
+void TfrmMain::DrawFrameRate()
+{
+    TDDrawSurface* back = DDrawScreen1.BackBuffer();
+    if (!back) return;
+    auto& canvas = back->Canvas();
+    if (!canvas.AcquireDC()) return;
+    canvas.Brush.Style = platform::gdi::TBrushStyle::bsClear;
+    canvas.Font.Name = "Arial";
+    canvas.Font.Color = platform::gdi::clWhite;
+    canvas.Font.Size = 10;
+    canvas.TextOut(0, 0, "FPS: " + std::to_string(DTimer1.FramesPerSecond()));
+    canvas.ReleaseDC();
 }
 
 void TfrmMain::IntroFrame(int elapsed)
