@@ -146,9 +146,9 @@ void back_wall(const Cell& c) {
   gear(cr, 770, 175, 22, 12, pal::machine_green, 2);
   gear(cr, 742, 200, 14, 9, pal::hazard_yellow, 2);
   // Company sign.
-  rounded_rect(cr, 285, 140, 250, 44, 8);
+  rounded_rect(cr, 300, 150, 220, 36, 8);
   ink_fill(cr, pal::overall_blue, 3);
-  text_centered(cr, "BRINDLECOG WORKS", 410, 170, 22, pal::white, pal::ink, 1.5);
+  text_centered(cr, "BRINDLECOG WORKS", 410, 175, 19, pal::white, pal::ink, 1.5);
 }
 
 void door(const Cell& c) {

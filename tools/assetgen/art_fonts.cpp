@@ -24,7 +24,7 @@ struct FontStyle {
   Color fill_top;
   Color fill_bottom;
   Color outline;
-  double outline_width;
+  double outline_width;  // 0: a one-pixel rim below the letters instead
 };
 
 // The character a cell shows, or 0 for an empty cell.
@@ -38,11 +38,12 @@ char glyph_for(int pattern) {
 void glyph(const Cell& c, const FontStyle& s) {
   cairo_t* cr = c.cr;
   const double margin = 2 + s.outline_width;  // keeps ink off the first two columns
+  const double rim = s.outline_width > 0 ? s.outline_width : 0.8;
   if (c.pattern == kCaretCell) {
     const double w = c.w * 0.45;
     cairo_rectangle(cr, (c.w - w) / 2, s.baseline - s.size * 0.72, w, s.size * 0.78);
     set_color(cr, s.outline);
-    cairo_set_line_width(cr, s.outline_width * 2);
+    cairo_set_line_width(cr, rim * 2);
     cairo_stroke_preserve(cr);
     set_color(cr, s.fill_top);
     cairo_fill(cr);
@@ -57,16 +58,29 @@ void glyph(const Cell& c, const FontStyle& s) {
   cairo_text_extents(cr, text.c_str(), &ext);
   const double room = c.w - 2 * margin;
   const double squeeze = std::min(1.0, room / std::max(1.0, ext.width));
-  cairo_save(cr);
-  cairo_translate(cr, c.w / 2, 0);
-  cairo_scale(cr, squeeze, 1.0);
-  cairo_move_to(cr, -ext.width / 2 - ext.x_bearing, s.baseline);
-  cairo_text_path(cr, text.c_str());
-  cairo_restore(cr);
-  set_color(cr, s.outline);
-  cairo_set_line_width(cr, s.outline_width * 2);
-  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-  cairo_stroke_preserve(cr);
+  auto letter_path = [&](double dy) {
+    cairo_new_path(cr);
+    cairo_save(cr);
+    cairo_translate(cr, c.w / 2, dy);
+    cairo_scale(cr, squeeze, 1.0);
+    cairo_move_to(cr, -ext.width / 2 - ext.x_bearing, s.baseline);
+    cairo_text_path(cr, text.c_str());
+    cairo_restore(cr);
+  };
+  if (s.outline_width > 0) {
+    letter_path(0);
+    set_color(cr, s.outline);
+    cairo_set_line_width(cr, s.outline_width * 2);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    cairo_stroke(cr);
+  } else {
+    // A rim straight below keeps the letters as wide as they are (the font
+    // reader spaces glyphs by their ink) yet lifts them off dark ground.
+    letter_path(1.2);
+    set_color(cr, s.outline);
+    cairo_fill(cr);
+  }
+  letter_path(0);
   PatternPtr g(cairo_pattern_create_linear(0, s.baseline - s.size * 0.75, 0, s.baseline));
   cairo_pattern_add_color_stop_rgb(g.get(), 0, s.fill_top.r, s.fill_top.g, s.fill_top.b);
   cairo_pattern_add_color_stop_rgb(g.get(), 1, s.fill_bottom.r, s.fill_bottom.g, s.fill_bottom.b);
@@ -82,11 +96,12 @@ void bigfont(const Cell& c) {
 }
 // Messages and the name box: cream white with an outline.
 void font1(const Cell& c) {
-  glyph(c, {17, 19, hex(0xFFFDF0), hex(0xFFE9A0), pal::ink, 1.5});
+  glyph(c, {17, 19, hex(0xFFFFFF), hex(0xFFD45A), pal::ink, 1.6});
 }
-// Balloon text and key hints: dark letters with a light rim.
+// Balloon text and key hints: dark letters with a light rim, narrow enough
+// for the chief's longest line to fit his balloon.
 void font2(const Cell& c) {
-  glyph(c, {14, 16, hex(0x24305E), hex(0x3A2050), pal::white, 1.2});
+  glyph(c, {13, 15, hex(0x24305E), hex(0x3A2050), pal::white, 0});
 }
 
 }  // namespace assetgen::art

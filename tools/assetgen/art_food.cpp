@@ -186,14 +186,18 @@ void bananas_fruit(cairo_t* cr, double cx, double cy, double r) {
   line(cr, cx + r, cy - r * 0.5 - r * 0.3, cx + r * 1.05, cy - r * 0.8, pal::wood_dark, 2.5);
 }
 
-void crate(cairo_t* cr, double w, double h) {
-  // An open cardboard tray seen slightly from above.
-  rounded_rect(cr, 3, h - 16, w - 6, 14, 2);
+void crate_back(cairo_t* cr, double w, double h) {
+  // The inside of the box, seen over its front edge.
+  rounded_rect(cr, 3, h - 24, w - 6, 20, 3);
+  ink_fill(cr, darker(pal::cardboard, 0.3));
+}
+void crate_front(cairo_t* cr, double w, double h) {
+  rounded_rect(cr, 1, h - 14, w - 2, 13, 2);
   ink_fill(cr, pal::cardboard);
-  line(cr, 8, h - 9, w - 8, h - 9, darker(pal::cardboard, 0.25), 1.2);
-  rounded_rect(cr, w / 2 - 12, h - 13, 24, 8, 2);
+  for (double x = 24; x < w - 10; x += 24) line(cr, x, h - 12, x, h - 3, darker(pal::cardboard, 0.25), 1.2);
+  rounded_rect(cr, w / 2 - 12, h - 11, 24, 8, 2);
   flat_fill(cr, pal::white, 1);
-  gear(cr, w / 2, h - 9, 3, 7, pal::cap_orange, 0.8);
+  gear(cr, w / 2, h - 7, 3, 7, pal::cap_orange, 0.8);
 }
 
 // --- pizza -----------------------------------------------------------------------
@@ -300,7 +304,7 @@ void bottle(cairo_t* cr, double fill, bool capped) {
     cairo_save(cr);
     outline_path();
     cairo_clip(cr);
-    const double top = 47 - fill * 30;
+    const double top = 47 - fill * 29;
     cairo_rectangle(cr, 0, top, 40, 50);
     set_color(cr, pal::juice);
     cairo_fill(cr);
@@ -313,10 +317,10 @@ void bottle(cairo_t* cr, double fill, bool capped) {
   set_color(cr, pal::ink);
   cairo_set_line_width(cr, 2);
   cairo_stroke(cr);
-  rounded_rect(cr, 12, 30, 16, 10, 2);
-  flat_fill(cr, pal::white, 1.2);
-  star(cr, 20, 35, 4, 1.8, pal::cap_orange, 0.8);
-  gloss(cr, 13, 30, 1.3, 8, 0.5);
+  // A small sticker low on the side, so the rising juice stays in view.
+  ball(cr, 25, 42, 4, pal::white, 1.0);
+  star(cr, 25, 42, 3, 1.3, pal::cap_orange, 0.6);
+  gloss(cr, 13, 32, 1.3, 8, 0.5);
   if (capped) {
     rounded_rect(cr, 14.5, 1, 11, 7, 2);
     ink_fill(cr, pal::toy_red, 1.5);
@@ -390,11 +394,12 @@ void cake_berries_top(const Cell& c) { berries_on_top(c.cr, 36, 26, 68); }
 // Fruit pack: a tray filled with orange, apple, grapes and bananas in turn.
 void fruitpack(const Cell& c) {
   cairo_t* cr = c.cr;
-  if (c.pattern >= 1) orange_fruit(cr, 18, 22, 9);
-  if (c.pattern >= 2) apple_fruit(cr, 40, 22, 9);
-  if (c.pattern >= 3) grapes_fruit(cr, 61, 22, 10);
-  if (c.pattern >= 4) bananas_fruit(cr, 83, 23, 11);
-  crate(cr, 100, 40);
+  crate_back(cr, 100, 40);
+  if (c.pattern >= 1) orange_fruit(cr, 15, 20, 11);
+  if (c.pattern >= 2) apple_fruit(cr, 38, 19, 11);
+  if (c.pattern >= 3) grapes_fruit(cr, 61, 19, 13);
+  if (c.pattern >= 4) bananas_fruit(cr, 84, 19, 13);
+  crate_front(cr, 100, 40);
 }
 void fruit_apple(const Cell& c) { apple_fruit(c.cr, 20, 22, 13); }
 void fruit_bananas(const Cell& c) { bananas_fruit(c.cr, 20, 22, 15); }

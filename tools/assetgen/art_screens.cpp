@@ -187,44 +187,46 @@ void menu_background(const Cell& c) {
 
 void help_screen(const Cell& c) {
   cairo_t* cr = c.cr;
-  // A clipboard sheet; the page title of the menu sits over its top.
+  // A clipboard sheet. In the menu the page title and the "Main Menu" button
+  // are drawn before and after it; during play it stands alone, so it
+  // carries its own heading and keeps its bottom strip free for the button.
   rounded_rect(cr, 4, 8, c.w - 8, c.h - 12, 18);
   ink_fill(cr, pal::wood, 3);
   rounded_rect(cr, 20, 24, c.w - 40, c.h - 44, 8);
   ink_fill(cr, pal::white, 2);
   rounded_rect(cr, c.w / 2 - 60, 2, 120, 30, 8);
   ink_fill(cr, pal::steel, 2.5);
+  rounded_rect(cr, 60, 40, c.w - 120, 46, 10);
+  ink_fill(cr, pal::toy_blue, 2.5);
+  text_centered(cr, "How to work the line", c.w / 2, 72, 24, pal::hazard_yellow, pal::ink, 2);
 
   const Color text = pal::ink;
-  const Color head = darker(pal::toy_blue, 0.2);
-  text_centered(cr, "How to work the line", c.w / 2, 128, 24, head, pal::white, 0);
-  struct Line {
-    std::string_view text;
+  struct Item {
+    std::string_view first, second;
     Painter icon;
     int pattern;
     double w, h, scale;
   };
-  const std::array<Line, 6> lines{{
-      {"Left-click a pile: John fetches a part or tool.", pile_part, 0, 40, 20, 1.0},
-      {"Left-click a product: he fits the part or uses the tool.", hamburger, 2, 40, 40, 0.8},
-      {"Right-click: he puts back what he carries.", worker_head, 0, 70, 80, 0.4},
-      {"Fit the parts in their order - the flashing hint shows it.", hint_product, 2, 40, 40, 0.8},
-      {"Finished products light the green lamp and score.", lights, 1, 80, 110, 0.3},
-      {"Mind the grabber's ball: it changes the line speed!", dropball, 2, 40, 40, 0.8},
+  const std::array<Item, 6> items{{
+      {"Left-click a pile:", "John fetches a part or a tool.", pile_part, 0, 40, 20, 1.0},
+      {"Left-click a product:", "he fits the part or uses the tool.", hamburger, 2, 40, 40, 1.0},
+      {"Right-click:", "he puts back what he carries.", worker_head, 0, 70, 80, 0.5},
+      {"Fit the parts in their order:", "the flashing hint shows it.", hint_product, 2, 40, 40, 1.0},
+      {"Finished products light the", "green lamp and earn points.", lights, 1, 80, 110, 0.36},
+      {"Mind the grabber's ball:", "it changes the line speed!", dropball, 2, 40, 40, 1.0},
   }};
-  double y = 160;
-  for (const Line& l : lines) {
-    stamp(cr, l.icon, l.pattern, l.w, l.h, 40, y + 2, l.scale);
-    cairo_save(cr);
-    cairo_rectangle(cr, 80, y, c.w - 110, 40);
-    cairo_clip(cr);
-    text_left(cr, l.text, 84, y + 24, 13, text);
-    cairo_restore(cr);
-    y += 48;
+  double y = 100;
+  for (const Item& item : items) {
+    rounded_rect(cr, 36, y, 56, 48, 8);
+    ink_fill(cr, lighter(pal::sky, 0.5), 1.5);
+    stamp(cr, item.icon, item.pattern, item.w, item.h, 64 - item.w * item.scale / 2, y + 24 - item.h * item.scale / 2, item.scale);
+    text_left(cr, item.first, 106, y + 20, 16, text);
+    text_left(cr, item.second, 106, y + 41, 16, darker(pal::toy_blue, 0.3));
+    y += 58;
   }
-  text_centered(cr, "Keys", c.w / 2, 470, 20, head, pal::white, 0);
-  text_centered(cr, "Arrow keys move the pointer   <F1> Help   <F2> Pause", c.w / 2, 496, 13, text, pal::white, 0);
-  text_centered(cr, "Esc leaves the game", c.w / 2, 516, 13, text, pal::white, 0);
+  text_centered(cr, "Keys", c.w / 2, 462, 20, pal::cap_orange, pal::ink, 1.2);
+  text_centered(cr, "Arrow keys move the pointer too", c.w / 2, 487, 15, text, pal::white, 0);
+  text_centered(cr, "<F1> Help    <F2> Pause    Esc quits", c.w / 2, 509, 15, text, pal::white, 0);
 }
 
 }  // namespace assetgen::art

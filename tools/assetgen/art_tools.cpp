@@ -10,9 +10,11 @@ namespace assetgen::art {
 
 namespace {
 
-// A glow behind the tool for the recipe hint.
+// A bright card behind the tool, so the recipe hint's tool stands out from
+// the products next to it.
 void hint_glow(cairo_t* cr, double w, double h) {
-  star(cr, w / 2, h * 0.45, w * 0.48, w * 0.26, lighter(pal::hazard_yellow, 0.2), 1.2);
+  rounded_rect(cr, 1, 1, w - 2, h - 2, 7);
+  ink_fill(cr, lighter(pal::hazard_yellow, 0.35), 1.5);
 }
 
 void puff(cairo_t* cr, double x, double y) {
