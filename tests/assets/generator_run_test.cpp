@@ -16,7 +16,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-fs::path generator() { return game_dir().parent_path() / "tools" / "assetgen" / "brindlecog-assetgen"; }
+fs::path generator() { return BRINDLECOG_ASSETGEN; }
 
 int run(const std::string& args) {
   const std::string cmd = "'" + generator().string() + "' " + args + " >/dev/null 2>&1";
@@ -27,7 +27,7 @@ int run(const std::string& args) {
 class AssetGenerator : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (!fs::exists(generator())) GTEST_SKIP() << "generator not built at " << generator();
+    ASSERT_TRUE(fs::exists(generator())) << generator();
     dir_ = fs::temp_directory_path() / ("brindlecog-assets-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
                                         "-" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
     fs::remove_all(dir_);

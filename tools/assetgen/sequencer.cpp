@@ -126,11 +126,12 @@ Sound perform(const Score& s) {
       if (i < s.kick.size() && s.kick[i] == 'x') kick(mix, t, 0.55);
       const bool snare_hit = (i < s.snare.size() && s.snare[i] == 'x') || (fill && i >= 12);
       if (snare_hit) snare(mix, t, fill && i >= 12 ? 0.18 + 0.03 * static_cast<double>(i - 12) : 0.26, noise);
-      if (i < s.hats.size() && (s.hats[i] == 'x' || s.hats[i] == 'o')) hat(mix, t, 0.1, noise, s.hats[i] == 'o');
+      if (i < s.hats.size() && (s.hats[i] == 'x' || s.hats[i] == 'o')) hat(mix, t, 0.08, noise, s.hats[i] == 'o');
       if (i < s.clank.size() && s.clank[i] == 'x') clank(mix, t, 0.05);
     }
   }
-  return finish(mix, 0.8);
+  // Leaves headroom for the effects that play over the music.
+  return finish(mix, 0.6);
 }
 
 }  // namespace assetgen

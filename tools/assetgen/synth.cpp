@@ -133,7 +133,7 @@ void snare(Mix& mix, double start, double gain, Noise& noise) {
     const double hp = band - prev;
     prev = band;
     const double amp = std::min(1.0, t * 1000);
-    mix.add(first + i, (std::sin(kTau * phase) * 0.5 * std::exp(-t * 30) + hp * 1.6 * std::exp(-t * 22)) * amp * gain);
+    mix.add(first + i, (std::sin(kTau * phase) * 0.6 * std::exp(-t * 30) + hp * 1.0 * std::exp(-t * 26)) * amp * gain);
   }
 }
 
@@ -141,12 +141,12 @@ void hat(Mix& mix, double start, double gain, Noise& noise, bool open) {
   const std::int64_t first = to_index(start);
   const double decay = open ? 14.0 : 55.0;
   const std::int64_t count = to_index(open ? 0.25 : 0.07);
-  double prev = 0;
+  double prev = 0, soft = 0;
   for (std::int64_t i = 0; i < count; ++i) {
     const double t = static_cast<double>(i) / kSampleRate;
-    const double n = noise.next();
-    const double hp = n - prev;  // crude high-pass: hats live up top
-    prev = n;
+    soft += (noise.next() - soft) * 0.6;  // take the glassy top off
+    const double hp = soft - prev;        // and the body: hats live up high
+    prev = soft;
     mix.add(first + i, hp * 0.5 * std::exp(-t * decay) * std::min(1.0, t * 2000) * gain);
   }
 }
