@@ -8,7 +8,7 @@
 #include "platform/errors.h"
 #include "platform/headless/headless_backend.h"
 #include "platform/keycodes.h"
-#include "support/temp_dir.h"
+#include "support/game_folder.h"
 
 namespace {
 
@@ -32,7 +32,7 @@ protected:
         runFor(1);
     }
 
-    TempDir dir;
+    GameFolder dir;
     platform::HeadlessBackend backend;
     platform::Application app{backend};
     std::unique_ptr<TfrmMain> form;

@@ -6,7 +6,7 @@
 #include "app/main_form.h"
 #include "platform/headless/headless_backend.h"
 #include "platform/keycodes.h"
-#include "support/temp_dir.h"
+#include "support/game_folder.h"
 
 namespace {
 
@@ -20,7 +20,7 @@ void tap(platform::HeadlessBackend& b, uint8_t key)
 
 TEST(ShellEndToEnd, TitleGivesWayToMenuAfterFourSeconds)
 {
-    TempDir dir;
+    GameFolder dir;
     platform::HeadlessBackend backend;
     GameSession session(backend, dir.folder());
     TGameState at3900 = gsNone, at4100 = gsNone;
@@ -40,7 +40,7 @@ TEST(ShellEndToEnd, TitleGivesWayToMenuAfterFourSeconds)
 
 TEST(ShellEndToEnd, EscapeTwiceShutsDownInOrderAndSavesSettings)
 {
-    TempDir dir;
+    GameFolder dir;
     dir.write("Brindlecog.ini", "[Player]\nName=Ada\n");
     platform::HeadlessBackend backend;
     GameSession session(backend, dir.folder());
@@ -56,7 +56,7 @@ TEST(ShellEndToEnd, EscapeTwiceShutsDownInOrderAndSavesSettings)
 
 TEST(ShellEndToEnd, WindowCloseEndsTheProgram)
 {
-    TempDir dir;
+    GameFolder dir;
     platform::HeadlessBackend backend;
     GameSession session(backend, dir.folder());
     backend.closeAfter(250);
