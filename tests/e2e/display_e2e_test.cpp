@@ -1,0 +1,44 @@
+// What the player sees: frames presented by the real program on the
+// headless backend.
+#include <gtest/gtest.h>
+
+#include "app/game_session.h"
+#include "app/main_form.h"
+#include "platform/headless/headless_backend.h"
+#include "support/game_folder.h"
+
+namespace {
+
+int inkIn(const platform::HeadlessVideo& video, int x0, int y0, int x1, int y1)
+{
+    int ink = 0;
+    for (int y = y0; y < y1; ++y)
+        for (int x = x0; x < x1; ++x) ink += video.pixel(x, y) != 0;
+    return ink;
+}
+
+}  // namespace
+
+TEST(DisplayEndToEnd, FrameRateTextShowsWhenAskedFor)
+{
+    GameFolder dir;
+    dir.write("Brindlecog.ini", "[General]\nFullScreen=0\nDrawFPS=1\n");
+    platform::HeadlessBackend backend;
+    GameSession session(backend, dir.folder());
+    int presented = 0, fps = 0, ink = 0, inkElsewhere = 0;
+    backend.at(1500, [&](platform::HeadlessBackend& b) {
+        presented = b.headlessVideo().presentedCount();
+        fps = session.form()->DTimer1.FramesPerSecond();
+        ink = inkIn(b.headlessVideo(), 0, 0, 80, 16);
+        inkElsewhere = inkIn(b.headlessVideo(), 0, 20, 800, 600);
+    });
+    backend.closeAfter(1600);
+    EXPECT_EQ(session.run(), 0);
+    EXPECT_GT(presented, 100);
+    EXPECT_EQ(backend.headlessVideo().frameWidth(), 800);
+    EXPECT_EQ(backend.headlessVideo().frameHeight(), 600);
+    EXPECT_EQ(fps, 100);
+    EXPECT_GT(ink, 20) << "\"FPS: 100\" in white at the top left";
+    EXPECT_EQ(backend.errors().size(), 0u);
+    (void)inkElsewhere;
+}
