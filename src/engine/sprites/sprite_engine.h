@@ -5,13 +5,11 @@
 #include <cstdint>
 #include <vector>
 
+#include "engine/display/ddraw_screen.h"
 #include "engine/sprites/sprite2d.h"
 #include "platform/window.h"
 
-class TDDrawScreen;
-class TDDrawSurface;
-
-class TDSpriteEngine2D {
+class TDSpriteEngine2D final : public TDDrawScreenSpriteEngine {
 public:
     TDSpriteEngine2D() = default;
     ~TDSpriteEngine2D();
@@ -22,6 +20,8 @@ public:
     // with the screen, so the screen can let go of it when it goes first.
     TDDrawScreen* DrawScreen() const { return FDrawScreen; }
     void SetDrawScreen(TDDrawScreen* Value);
+    // The screen going away lets go of the engine this way.
+    void ClearDrawScreen() override { SetDrawScreen(nullptr); }
 
     // The back buffer while the screen is up, else none: every drawing and
     // collision test asks for it first and does nothing without it.
