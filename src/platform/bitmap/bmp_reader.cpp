@@ -18,6 +18,7 @@ constexpr std::uint32_t kFileHeaderSize = 14;
 constexpr std::uint32_t kCoreHeaderSize = 12;
 constexpr std::uint32_t kMaxInfoHeaderSize = 124;
 constexpr std::size_t kChunk = 64 * 1024;
+constexpr std::uint64_t kMaxRlePixelsPerByte = 255 * 255 / 4 + 1;
 
 [[noreturn]] void fail(const std::string& reason)
 {
@@ -328,6 +329,9 @@ Decoded read(std::istream& stream)
         // Worst case coding is two bytes per pixel plus an end-of-line per row.
         const std::vector<std::uint8_t> data = in.read(pixelCount * 2 + static_cast<std::uint64_t>(out.height) * 4 + 16);
         if (data.size() < 2) fail("the file ends before the pixel data");
+        // No coding covers more than a 255 x 255 jump per 4 bytes; a header
+        // claiming more than that is not allowed to cost the memory.
+        if (pixelCount > data.size() * kMaxRlePixelsPerByte) fail("the run-length data is too short for the picture");
         std::vector<std::uint8_t> indices(static_cast<std::size_t>(pixelCount), 0);
         decodeRle(data, static_cast<int>(h.bitCount), out.width, out.height, indices);
         out.pixels.resize(static_cast<std::size_t>(pixelCount));

@@ -223,6 +223,9 @@ TEST(BitmapBadInput, HeadersThatLieOrAreAbsurd)
     bmptest::put32(rle, 22, 4096);
     bmptest::put32(rle, 18, 8192);
     expectInvalid(rle, "too large");
+    bmptest::put32(rle, 22, 2000);
+    bmptest::put32(rle, 18, 2000);
+    expectInvalid(rle, "too short");
 }
 
 }  // namespace
