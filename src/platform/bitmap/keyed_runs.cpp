@@ -1,4 +1,4 @@
-#include "engine/display/keyed_runs.h"
+#include "platform/bitmap/keyed_runs.h"
 
 #include <algorithm>
 #include <cstring>
@@ -44,6 +44,8 @@ void scanRow(const std::uint8_t* row, int width, T key, std::vector<std::uint32_
 }
 
 }  // namespace
+
+namespace platform {
 
 void TKeyedRuns::Clear()
 {
@@ -112,3 +114,5 @@ void TKeyedRuns::Copy(const std::uint8_t* src, std::int32_t srcPitch, int srcX, 
         }
     }
 }
+
+}  // namespace platform

@@ -3,9 +3,12 @@
 // a colour key spends most of a per-pixel copy on comparing pixels with the
 // key; with the runs known in advance a keyed copy is one memcpy per run,
 // as fast as a plain copy. A surface builds them once per colour key and
-// drops them whenever its pixels change.
+// drops them whenever its pixels change. It lives beside the bitmap, below
+// the DirectDraw stand-in, so the surfaces' own blits can use it.
 #include <cstdint>
 #include <vector>
+
+namespace platform {
 
 class TKeyedRuns {
 public:
@@ -43,3 +46,5 @@ private:
     std::vector<std::uint32_t> rowStart_;  // first run of each row; one more entry at the end
     std::vector<Run> runs_;
 };
+
+}  // namespace platform

@@ -4,7 +4,9 @@
 #include <random>
 #include <vector>
 
-#include "engine/display/keyed_runs.h"
+#include "platform/bitmap/keyed_runs.h"
+
+using platform::TKeyedRuns;
 
 namespace {
 
