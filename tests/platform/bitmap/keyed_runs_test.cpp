@@ -44,7 +44,7 @@ TEST(KeyedRuns, CopiesExactlyWhatAPerPixelKeyedCopyCopies)
             const int dstPitch = cw * bytes + 3;
             std::vector<std::uint8_t> expected(static_cast<std::size_t>(dstPitch) * ch, 0x55), got = expected;
             keyedCopy(src, pitch, bytes, sx, sy, cw, ch, key, expected, dstPitch);
-            runs.Copy(src.data(), pitch, sx, sy, cw, ch, got.data(), dstPitch);
+            runs.Copy(sx, sy, cw, ch, got.data(), dstPitch);
             ASSERT_EQ(got, expected) << bytes << " bytes, rect " << sx << "," << sy << " " << cw << "x" << ch;
         }
     }
