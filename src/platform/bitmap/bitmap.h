@@ -20,7 +20,7 @@ class TBitmap {
 public:
     // Loading refuses anything larger: no game picture comes close, and a
     // lying header must not make us allocate gigabytes.
-    static constexpr int kMaxDimension = 32768;
+    static constexpr int kMaxDimension = 16384;
     static constexpr std::int64_t kMaxPixels = 16 * 1024 * 1024;
 
     // Added to a colour taken from the picture, as Windows marks colours
