@@ -5,6 +5,8 @@
 #include "engine/sprites/game_sprite.h"
 #include "engine/sprites/image_fixture.h"
 
+#include <memory>
+
 namespace {
 
 // Counts the paints the engine asks for, then paints as usual.
@@ -117,6 +119,52 @@ TEST_F(GameSpriteDraw, PatternIndexStaysWithinTheImage) {
     EXPECT_EQ(s.PatternIndex(), 3);
     s.SetPatternIndex(4);  // one past the last wraps to the first
     EXPECT_EQ(s.PatternIndex(), 0);
+}
+
+}  // namespace
+
+namespace {
+
+// Removes another sprite, or adds one, from inside its own Draw.
+class MeddlingSprite : public TCustomGameSprite {
+public:
+    using TCustomGameSprite::TCustomGameSprite;
+    void Draw() override {
+        TCustomGameSprite::Draw();
+        if (Victim) Victim.reset();
+        if (Spawn && !Spawned) {
+            Spawned = std::make_unique<CountingSprite>(Engine());
+            Spawned->Image = Image;
+            Spawned->SetZ(Z() + 1);
+        }
+    }
+    std::unique_ptr<CountingSprite> Victim;
+    std::unique_ptr<CountingSprite> Spawned;
+    bool Spawn = false;
+};
+
+TEST_F(GameSpriteDraw, SpritesRemovedWhileDrawingDoNotDerailTheFrame) {
+    MeddlingSprite meddler(&d.engine);
+    meddler.Image = red;
+    meddler.Victim = std::make_unique<CountingSprite>(&d.engine);
+    meddler.Victim->Image = green;
+    meddler.Victim->SetZ(10);
+    Frame();  // the list shrinks under the engine's feet
+    EXPECT_EQ(meddler.Victim, nullptr);
+    EXPECT_EQ(d.pixel(0, 0), k565Red);
+}
+
+TEST_F(GameSpriteDraw, SpritesAddedWhileDrawingJoinTheNextFrame) {
+    CountingSprite before(&d.engine);
+    before.SetZ(-1);
+    MeddlingSprite meddler(&d.engine);
+    meddler.Image = red;
+    meddler.Spawn = true;
+    Frame();
+    ASSERT_NE(meddler.Spawned, nullptr);
+    EXPECT_EQ(meddler.Spawned->Draws, 0);
+    Frame();
+    EXPECT_EQ(meddler.Spawned->Draws, 1);
 }
 
 }  // namespace
