@@ -164,6 +164,28 @@ TEST(SurfaceState, DeviceContextAndLocksKeepBlitsOut)
     EXPECT_EQ(s->Unlock(nullptr), DDERR_NOTLOCKED);
 }
 
+TEST(SurfaceState, ContentVersionMovesOnlyWhenThePixelsMayChange)
+{
+    Display d;
+    auto s = d.offscreen(4, 4);
+    auto other = d.offscreen(4, 4);
+    uint64_t v = s->contentVersion();
+    other->BltFast(0, 0, s.get(), nullptr, 0);  // read as a source
+    EXPECT_EQ(s->contentVersion(), v);
+    s->BltFast(0, 0, other.get(), nullptr, 0);
+    EXPECT_GT(s->contentVersion(), v);
+    v = s->contentVersion();
+    DDSURFACEDESC desc;
+    s->Lock(nullptr, desc, DDLOCK_WAIT);
+    s->Unlock(nullptr);
+    EXPECT_GT(s->contentVersion(), v);
+    v = s->contentVersion();
+    platform::gdi::HDC dc = nullptr;
+    s->GetDC(dc);
+    s->ReleaseDC(dc);
+    EXPECT_GT(s->contentVersion(), v);
+}
+
 TEST(SurfaceState, ExclusiveFocusLossLosesUntilActiveAgain)
 {
     Display d(DDSCL_FULLSCREEN | DDSCL_EXCLUSIVE);
