@@ -1,5 +1,6 @@
 // Colour-keyed 565 copies of sprite-like pictures: our copies against SDL's
 // own keyed blit, plain and run-length accelerated, on the same pixels.
+//   KeyedBlit/ours/WxH     an image item's Draw onto the display's back buffer
 //   KeyedBlit/sdl/WxH      SDL_BlitSurface with a colour key
 //   KeyedBlit/sdl_rle/WxH  the same with SDL_RLEACCEL
 //   KeyedBlit/runs/WxH     the opaque-run cache (TKeyedRuns::Copy)
@@ -18,7 +19,12 @@
 #include <string>
 #include <vector>
 
+#include "engine/display/ddraw_screen.h"
+#include "engine/display/image_list.h"
+#include "platform/application.h"
 #include "platform/bitmap/keyed_runs.h"
+#include "platform/form.h"
+#include "platform/headless/headless_backend.h"
 
 namespace {
 
@@ -114,6 +120,50 @@ void sdlBlit(benchmark::State& state, bool rle)
 void BM_Sdl(benchmark::State& state) { sdlBlit(state, false); }
 void BM_SdlRle(benchmark::State& state) { sdlBlit(state, true); }
 
+// The picture of a sprite as a bitmap whose 565 form is exactly its pixels.
+platform::TBitmap toBitmap(const Sprite& s)
+{
+    platform::TBitmap b;
+    b.SetSize(s.width, s.height);
+    for (int y = 0; y < s.height; ++y)
+        for (int x = 0; x < s.width; ++x) {
+            const std::uint32_t p = s.pixels[static_cast<std::size_t>(y) * s.width + x];
+            const std::uint32_t r5 = p >> 11, g6 = (p >> 5) & 63, b5 = p & 31;
+            const std::uint32_t r = (r5 << 3) | (r5 >> 2), g = (g6 << 2) | (g6 >> 4), bl = (b5 << 3) | (b5 >> 2);
+            b.ScanLine(y)[x] = (r << 16) | (g << 8) | bl;
+        }
+    return b;
+}
+
+void BM_Ours(benchmark::State& state)
+{
+    const int w = static_cast<int>(state.range(0)), h = static_cast<int>(state.range(1));
+    auto sprites = spritesOf(w, h);
+    platform::HeadlessBackend backend;
+    platform::Application app(backend);
+    platform::Form form(app);
+    TDDrawScreen screen(app, form);
+    screen.AutoInitialize = false;
+    screen.FullScreen = true;  // 800 x 600 x 16, the game's display
+    TDImageList images;
+    images.SetDrawScreen(&screen);
+    for (const Sprite& s : sprites) {
+        const platform::TBitmap b = toBitmap(s);
+        auto& item = images.Items().Add();
+        item.SetBitmap(&b);
+        item.TransparentColor = 0xFF00FF;  // kKey as a colour
+    }
+    screen.Initialize();
+    TDDrawSurface* back = screen.BackBuffer();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const Sprite& s = sprites[i];
+        images.Items().Items(static_cast<int>(i)).Draw(back, s.x, s.y, 0);
+        i = i + 1 == sprites.size() ? 0 : i + 1;
+    }
+    report(state, w, h);
+}
+
 void BM_Runs(benchmark::State& state)
 {
     const int w = static_cast<int>(state.range(0)), h = static_cast<int>(state.range(1));
@@ -158,6 +208,7 @@ void sizes(benchmark::internal::Benchmark* b)
 
 }  // namespace
 
+BENCHMARK(BM_Ours)->Name("KeyedBlit/ours")->Apply(sizes);
 BENCHMARK(BM_Sdl)->Name("KeyedBlit/sdl")->Apply(sizes);
 BENCHMARK(BM_SdlRle)->Name("KeyedBlit/sdl_rle")->Apply(sizes);
 BENCHMARK(BM_Runs)->Name("KeyedBlit/runs")->Apply(sizes);
