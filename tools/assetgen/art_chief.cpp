@@ -5,13 +5,10 @@
 #include "draw.h"
 #include "shapes.h"
 
-#include <numbers>
-
 namespace assetgen::art {
 
 namespace {
 
-constexpr double kPi = std::numbers::pi;
 constexpr Color kSuit = pal::suit_grey;
 constexpr Color kShirtWhite = hex(0xF4F1EA);
 
@@ -34,7 +31,7 @@ void chief_face(cairo_t* cr, Mood mood) {
     ink_fill(cr, pal::hair_grey, 1.6);
   }
   gloss(cr, 42, 26, 8, 4, 0.6);
-  // Spectacles.
+  // Glasses.
   for (double ex : {40.0, 60.0}) {
     ellipse(cr, ex, 46, 8, 7);
     set_color(cr, pal::glass, 0.5);

@@ -106,7 +106,7 @@ void conveyor(cairo_t* cr, double w, int phase, bool left_end, bool right_end) {
 void floor(const Cell& c) {
   cairo_t* cr = c.cr;
   vertical_gradient(cr, 0, 0, c.w, c.h, pal::floor_tile, pal::floor_dark);
-  // Tiles in gentle perspective: rows get taller towards the viewer.
+  // Tile rows get taller towards the viewer, which gives the floor depth.
   double y = 0;
   for (int row = 0; y < c.h; ++row) {
     const double h = 18 + row * 8;

@@ -2,11 +2,11 @@
 // the pointer, the chief's speech balloon, the hint arrow and the maker's logo.
 
 #include "art.h"
-#include "canvas.h"
 #include "draw.h"
 #include "shapes.h"
 
 #include <array>
+#include <cstddef>
 #include <string_view>
 
 namespace assetgen::art {
