@@ -237,6 +237,9 @@ void help_screen(const Cell& c) {
     text_left(cr, item.second, 106, y + 41, 16, darker(pal::toy_blue, 0.3));
     y += 58;
   }
+  // The menu puts its "Main Menu" button here; give it a plate to sit on.
+  rounded_rect(cr, 139, 524, 242, 56, 10);
+  ink_fill(cr, pal::panel, 2.5);
   text_centered(cr, "Keys", c.w / 2, 462, 20, pal::cap_orange, pal::ink, 1.2);
   text_centered(cr, "Arrow keys move the pointer too", c.w / 2, 487, 15, text, pal::white, 0);
   text_centered(cr, "<F1> Help    <F2> Pause    Esc quits", c.w / 2, 509, 15, text, pal::white, 0);
