@@ -98,7 +98,7 @@ void bigfont(const Cell& c) {
 // Messages and the name box: white to gold with an outline, condensed so the
 // longest hint message still fits on the screen.
 void font1(const Cell& c) {
-  glyph(c, {"DejaVu Sans Condensed", 16.5, 19, hex(0xFFFFFF), hex(0xFFD45A), pal::ink, 1.5});
+  glyph(c, {"DejaVu Sans Condensed", 16.5, 19, hex(0xFFFFFF), hex(0xFFD45A), pal::ink, 1.25});
 }
 // Balloon text and key hints: dark letters with a light rim, narrow enough
 // for the chief's longest line to fit his balloon.
