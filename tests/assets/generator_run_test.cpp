@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sys/wait.h>
+#include <unistd.h>
 #include <string>
 
 namespace asset_test {
@@ -28,8 +29,9 @@ class AssetGenerator : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(fs::exists(generator())) << generator();
-    dir_ = fs::temp_directory_path() / ("brindlecog-assets-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                                        "-" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
+    // ctest may run these in parallel processes: name the folder after both.
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    dir_ = fs::temp_directory_path() / ("brindlecog-assets-" + std::string(test->name()) + "-" + std::to_string(::getpid()));
     fs::remove_all(dir_);
   }
   void TearDown() override { fs::remove_all(dir_); }

@@ -5,13 +5,10 @@
 #include "draw.h"
 #include "shapes.h"
 
-#include <numbers>
-
 namespace assetgen::art {
 
 namespace {
 
-constexpr double kPi = std::numbers::pi;
 constexpr Color kSuit = pal::suit_grey;
 constexpr Color kShirtWhite = hex(0xF4F1EA);
 
@@ -34,7 +31,7 @@ void chief_face(cairo_t* cr, Mood mood) {
     ink_fill(cr, pal::hair_grey, 1.6);
   }
   gloss(cr, 42, 26, 8, 4, 0.6);
-  // Spectacles.
+  // Glasses.
   for (double ex : {40.0, 60.0}) {
     ellipse(cr, ex, 46, 8, 7);
     set_color(cr, pal::glass, 0.5);
@@ -106,22 +103,23 @@ void chief_face(cairo_t* cr, Mood mood) {
 
 void chief_body(cairo_t* cr, double stride, Arms arms) {
   // Legs and shoes.
-  limb(cr, {{40, 196}, {40 - stride * 10, 286}}, 18, darker(kSuit, 0.15));
-  limb(cr, {{60, 196}, {60 + stride * 10, 286}}, 18, darker(kSuit, 0.15));
-  for (double lx : {40 - stride * 10, 60 + stride * 10}) {
-    ellipse(cr, lx + 4, 291, 13, 7);
+  limb(cr, {{38, 200}, {38 - stride * 10, 286}}, 20, darker(kSuit, 0.15));
+  limb(cr, {{62, 200}, {62 + stride * 10, 286}}, 20, darker(kSuit, 0.15));
+  for (double lx : {38 - stride * 10, 62 + stride * 10}) {
+    ellipse(cr, lx + 4, 291, 14, 7);
     ink_fill(cr, hex(0x3A2A22));
   }
-  // Back arm pieces first where the pose puts a hand behind the body.
   // Jacket with a round belly.
   cairo_new_path(cr);
-  cairo_move_to(cr, 24, 92);
-  cairo_curve_to(cr, 10, 130, 8, 180, 22, 204);
-  cairo_line_to(cr, 78, 204);
-  cairo_curve_to(cr, 92, 180, 90, 130, 76, 92);
-  cairo_curve_to(cr, 66, 84, 34, 84, 24, 92);
+  cairo_move_to(cr, 22, 90);
+  cairo_curve_to(cr, 5, 128, 3, 186, 18, 208);
+  cairo_line_to(cr, 82, 208);
+  cairo_curve_to(cr, 97, 186, 95, 128, 78, 90);
+  cairo_curve_to(cr, 66, 82, 34, 82, 22, 90);
   cairo_close_path(cr);
   ink_fill(cr, kSuit);
+  // A belt peeking under the belly.
+  line(cr, 24, 200, 76, 200, hex(0x3A2A22), 3);
   // Shirt, tie, lapels, buttons.
   cairo_new_path(cr);
   cairo_move_to(cr, 38, 88);
@@ -146,10 +144,10 @@ void chief_body(cairo_t* cr, double stride, Arms arms) {
     case Arms::SwingA:
     case Arms::SwingB: {
       const double s = arms == Arms::SwingA ? 1 : -1;
-      limb(cr, {{26, 98}, {22 + s * 6, 150}, {24 + s * 10, 190}}, 15, kSuit);
-      hand(cr, 24 + s * 10, 194);
-      limb(cr, {{74, 98}, {78 - s * 6, 150}, {76 - s * 10, 190}}, 15, kSuit);
-      hand(cr, 76 - s * 10, 194);
+      limb(cr, {{24, 98}, {14 + s * 6, 150}, {16 + s * 10, 188}}, 15, kSuit);
+      hand(cr, 16 + s * 10, 192);
+      limb(cr, {{76, 98}, {86 - s * 6, 150}, {84 - s * 10, 188}}, 15, kSuit);
+      hand(cr, 84 - s * 10, 192);
       break;
     }
     case Arms::Clipboard:
@@ -166,15 +164,15 @@ void chief_body(cairo_t* cr, double stride, Arms arms) {
       hand(cr, 62, 154);
       break;
     case Arms::Finger:
-      limb(cr, {{26, 98}, {22, 150}, {26, 190}}, 15, kSuit);
-      hand(cr, 26, 194);
+      limb(cr, {{24, 98}, {12, 150}, {15, 188}}, 15, kSuit);
+      hand(cr, 15, 192);
       limb(cr, {{74, 98}, {90, 110}, {86, 76}}, 15, kSuit);
       hand(cr, 86, 72);
       limb(cr, {{86, 66}, {86, 56}}, 4, pal::skin);
       break;
     case Arms::ThumbsUp:
-      limb(cr, {{26, 98}, {22, 150}, {26, 190}}, 15, kSuit);
-      hand(cr, 26, 194);
+      limb(cr, {{24, 98}, {12, 150}, {15, 188}}, 15, kSuit);
+      hand(cr, 15, 192);
       limb(cr, {{74, 98}, {92, 120}, {88, 96}}, 15, kSuit);
       hand(cr, 88, 92);
       limb(cr, {{88, 86}, {88, 76}}, 5, pal::skin);
@@ -186,10 +184,10 @@ void chief_body(cairo_t* cr, double stride, Arms arms) {
       hand(cr, 94, 108);
       break;
     case Arms::Down:
-      limb(cr, {{26, 98}, {20, 150}, {24, 190}}, 15, kSuit);
-      hand(cr, 24, 194);
-      limb(cr, {{74, 98}, {80, 150}, {76, 190}}, 15, kSuit);
-      hand(cr, 76, 194);
+      limb(cr, {{24, 98}, {12, 150}, {15, 188}}, 15, kSuit);
+      hand(cr, 15, 192);
+      limb(cr, {{76, 98}, {88, 150}, {85, 188}}, 15, kSuit);
+      hand(cr, 85, 192);
       break;
   }
 }

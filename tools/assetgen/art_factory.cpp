@@ -106,7 +106,7 @@ void conveyor(cairo_t* cr, double w, int phase, bool left_end, bool right_end) {
 void floor(const Cell& c) {
   cairo_t* cr = c.cr;
   vertical_gradient(cr, 0, 0, c.w, c.h, pal::floor_tile, pal::floor_dark);
-  // Tiles in gentle perspective: rows get taller towards the viewer.
+  // Tile rows get taller towards the viewer, which gives the floor depth.
   double y = 0;
   for (int row = 0; y < c.h; ++row) {
     const double h = 18 + row * 8;
@@ -225,6 +225,18 @@ void toolbank(const Cell& c) {
   ink_fill(cr, hex(0xD8C8A0), 2);
   for (double x = 18; x < c.w - 10; x += 14)
     for (double y = 6; y < 32; y += 9) ball(cr, x, y, 1.2, darker(hex(0xD8C8A0), 0.3), 0);
+  // Spare tools hanging on the board, between where the piles stand.
+  for (double x : {120.0, 300.0, 470.0}) {
+    line(cr, x, 6, x, 28, pal::steel_dark, 4);  // spanner
+    ellipse(cr, x, 6, 4.5, 4.5);
+    flat_fill(cr, pal::steel_dark, 1.2);
+    rounded_rect(cr, x + 14, 5, 16, 6, 2);   // hammer head
+    ink_fill(cr, pal::steel, 1.2);
+    line(cr, x + 22, 11, x + 22, 29, pal::wood_dark, 3.5);
+    rounded_rect(cr, x + 38, 8, 8, 20, 3);   // screwdriver
+    ink_fill(cr, pal::toy_red, 1.2);
+    line(cr, x + 42, 28, x + 42, 32, pal::steel_dark, 2);
+  }
   // Bench top.
   rounded_rect(cr, 0, 34, c.w, 14, 4);
   ink_fill(cr, pal::wood, 2.5);

@@ -19,6 +19,7 @@ constexpr int kApostropheCell = 64;
 constexpr int kCaretCell = 91;
 
 struct FontStyle {
+  const char* family;
   double size;      // font size in pixels
   double baseline;  // from the top of the cell
   Color fill_top;
@@ -52,7 +53,7 @@ void glyph(const Cell& c, const FontStyle& s) {
   const char ch = glyph_for(c.pattern);
   if (ch == 0) return;
   const std::string text(1, ch);
-  cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
+  cairo_select_font_face(cr, s.family, CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
   cairo_set_font_size(cr, s.size);
   cairo_text_extents_t ext;
   cairo_text_extents(cr, text.c_str(), &ext);
@@ -92,16 +93,17 @@ void glyph(const Cell& c, const FontStyle& s) {
 
 // Score bar and titles: warm yellow, heavy outline.
 void bigfont(const Cell& c) {
-  glyph(c, {26, 28, hex(0xFFF27A), hex(0xF7A51E), pal::ink, 2.0});
+  glyph(c, {"DejaVu Sans", 26, 28, hex(0xFFF27A), hex(0xF7A51E), pal::ink, 2.0});
 }
-// Messages and the name box: cream white with an outline.
+// Messages and the name box: white to gold with an outline, condensed so the
+// longest hint message still fits on the screen.
 void font1(const Cell& c) {
-  glyph(c, {17, 19, hex(0xFFFFFF), hex(0xFFD45A), pal::ink, 1.6});
+  glyph(c, {"DejaVu Sans Condensed", 16.5, 19, hex(0xFFFFFF), hex(0xFFD45A), pal::ink, 1.25});
 }
 // Balloon text and key hints: dark letters with a light rim, narrow enough
 // for the chief's longest line to fit his balloon.
 void font2(const Cell& c) {
-  glyph(c, {13, 15, hex(0x24305E), hex(0x3A2050), pal::white, 0});
+  glyph(c, {"DejaVu Sans", 13, 15, hex(0x24305E), hex(0x3A2050), pal::white, 0});
 }
 
 }  // namespace assetgen::art

@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 namespace assetgen::art {
 

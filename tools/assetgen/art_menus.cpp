@@ -2,11 +2,11 @@
 // the pointer, the chief's speech balloon, the hint arrow and the maker's logo.
 
 #include "art.h"
-#include "canvas.h"
 #include "draw.h"
 #include "shapes.h"
 
 #include <array>
+#include <cstddef>
 #include <string_view>
 
 namespace assetgen::art {
@@ -21,6 +21,14 @@ constexpr std::array<std::string_view, 16> kCaptions = {
 
 void button(cairo_t* cr, std::string_view caption, bool hover) {
   const Color face = hover ? hex(0xFFB547) : pal::cap_orange;
+  // The plate fills the whole pattern: no key pixels, so the menu's grey
+  // fill behind a button never shows round its corners.
+  cairo_rectangle(cr, 0, 0, 230, 50);
+  set_color(cr, pal::panel);
+  cairo_fill(cr);
+  rounded_rect(cr, 2, 3, 226, 46, 22);
+  set_color(cr, darker(pal::panel, 0.18));
+  cairo_fill(cr);
   if (hover) {
     rounded_rect(cr, 1, 1, 228, 48, 24);
     ink_fill(cr, pal::hazard_yellow, 2);
@@ -71,7 +79,11 @@ void menu_block(const Cell& c) {
   rounded_rect(cr, 2, 2, c.w - 4, c.h - 4, 22);
   ink_fill(cr, pal::wood, 3);
   rounded_rect(cr, 16, 16, c.w - 32, c.h - 32, 14);
-  ink_fill(cr, lighter(pal::steel, 0.25), 2.5);
+  set_color(cr, pal::panel);
+  cairo_fill_preserve(cr);
+  set_color(cr, pal::ink);
+  cairo_set_line_width(cr, 2.5);
+  cairo_stroke(cr);
   for (double x : {10.0, c.w - 10}) {
     for (double y : {30.0, c.h / 2, c.h - 30}) rivet(cr, x, y, 3.5);
   }

@@ -43,6 +43,17 @@ void stamp(cairo_t* cr, Painter paint, int pattern, double w, double h, double x
   cairo_restore(cr);
 }
 
+// The worker waving and the chief giving his thumbs up, built from their
+// own sprite strips so the title shows the same people as the game.
+void stamp_worker(cairo_t* cr, double x, double y, double scale) {
+  auto at = [&](Painter p, int pattern, double w, double h, double dx, double dy) {
+    stamp(cr, p, pattern, w, h, x + dx * scale, y + dy * scale, scale);
+  };
+  at(worker_body, 0, 70, 99, 0, 75);
+  at(worker_head, 5, 70, 80, 0, 0);
+  at(worker_arms, 2, 180, 80, -62, 52);
+}
+
 void factory_building(cairo_t* cr, double x, double ground, double w, double h, Color body) {
   // Saw-tooth roof, chimneys and windows.
   cairo_new_path(cr);
@@ -132,6 +143,8 @@ void title_screen(const Cell& c) {
   }
   gear(cr, 390, 380, 60, 14, pal::hazard_yellow, 3);
   gear(cr, 470, 420, 36, 10, pal::machine_green, 3);
+  stamp_worker(cr, 120, 300, 1.0);
+  stamp(cr, chief, 7, 100, 300, 600, 268, 0.78);
   // A conveyor across the front with finished products on it.
   rounded_rect(cr, -10, 470, c.w + 20, 26, 13);
   ink_fill(cr, pal::belt, 3);
@@ -224,6 +237,9 @@ void help_screen(const Cell& c) {
     text_left(cr, item.second, 106, y + 41, 16, darker(pal::toy_blue, 0.3));
     y += 58;
   }
+  // The menu puts its "Main Menu" button here; give it a plate to sit on.
+  rounded_rect(cr, 139, 524, 242, 56, 10);
+  ink_fill(cr, pal::panel, 2.5);
   text_centered(cr, "Keys", c.w / 2, 462, 20, pal::cap_orange, pal::ink, 1.2);
   text_centered(cr, "Arrow keys move the pointer too", c.w / 2, 487, 15, text, pal::white, 0);
   text_centered(cr, "<F1> Help    <F2> Pause    Esc quits", c.w / 2, 509, 15, text, pal::white, 0);

@@ -4,7 +4,6 @@
 
 #include "art.h"
 #include "draw.h"
-#include "shapes.h"
 
 namespace assetgen::art {
 

@@ -3,7 +3,6 @@
 
 #include "art.h"
 #include "draw.h"
-#include "shapes.h"
 
 #include <cmath>
 #include <numbers>

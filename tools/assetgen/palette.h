@@ -12,9 +12,11 @@ constexpr Color hex(unsigned v) {
   return Color{((v >> 16) & 0xFF) / 255.0, ((v >> 8) & 0xFF) / 255.0, (v & 0xFF) / 255.0};
 }
 
-Color mix(Color a, Color b, double t);
-inline Color lighter(Color c, double t) { return mix(c, Color{1, 1, 1}, t); }
-inline Color darker(Color c, double t) { return mix(c, Color{0, 0, 0}, t); }
+constexpr Color mix(Color a, Color b, double t) {
+  return Color{a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
+}
+constexpr Color lighter(Color c, double t) { return mix(c, Color{1, 1, 1}, t); }
+constexpr Color darker(Color c, double t) { return mix(c, Color{0, 0, 0}, t); }
 
 namespace pal {
 // Lines and shadows: a warm near-black rather than pure black keeps it soft.
@@ -42,6 +44,9 @@ inline constexpr Color floor_tile = hex(0x8C8FA3);
 inline constexpr Color floor_dark = hex(0x6C6F86);
 inline constexpr Color steel = hex(0x9AA7B8);
 inline constexpr Color steel_dark = hex(0x5E6B7D);
+// The face of the menu panel; menu buttons sit on plates of the same colour
+// because the menus fill each button's whole rectangle before drawing it.
+inline constexpr Color panel = lighter(steel, 0.25);
 inline constexpr Color belt = hex(0x3A3A48);
 inline constexpr Color hazard_yellow = hex(0xF7C531);
 inline constexpr Color wood = hex(0xB97A45);

@@ -107,6 +107,15 @@ Sound perform(const Score& s) {
                  .gain = 0.07, .wave = Wave::Organ, .env = pluck});
     }
 
+    // The second time round a soft pad joins, so the loop develops before
+    // it comes back to its bare start.
+    if (b >= 8) {
+      const Envelope pad{0.15, 0.3, 0.8, 0.25};
+      for (int tone : chord)
+        note(mix, {.start = bar_start, .length = bar - 0.2, .hz = midi_to_hz(s.tonic - 12 + tone), .gain = 0.035,
+                   .wave = Wave::Triangle, .env = pad, .vibrato = 0.05, .lowpass = 1500});
+    }
+
     // Bass.
     const int bass_root = s.tonic - 24 + chord[0] % 12;
     for (std::size_t i = 0; i < s.bass.size() && i < 8; ++i) {

@@ -90,7 +90,7 @@ double wave_at(Wave w, double phase) {
   return t[static_cast<std::size_t>(i)] * (1 - f) + t[static_cast<std::size_t>(i) + 1] * f;
 }
 
-void note(Mix& mix, const NoteSpec& s) {
+void note(Mix& mix, const NoteEvent& s) {
   const std::int64_t first = to_index(s.start);
   const std::int64_t count = to_index(s.length + s.env.release);
   const double dt = 1.0 / kSampleRate;

@@ -46,7 +46,7 @@ double midi_to_hz(double midi);
 double wave_at(Wave w, double phase);  // phase in cycles, band-limited table lookup
 
 // A pitched note: wave, optional vibrato, envelope over `length` seconds plus release.
-struct NoteSpec {
+struct NoteEvent {
   double start = 0;   // seconds
   double length = 0;  // seconds held
   double hz = 440;
@@ -57,7 +57,7 @@ struct NoteSpec {
   double glide_from = 0;    // start pitch in Hz sliding to hz over the attack, 0 for none
   double lowpass = 0;       // one-pole cutoff in Hz, 0 for none
 };
-void note(Mix& mix, const NoteSpec& spec);
+void note(Mix& mix, const NoteEvent& event);
 
 // Drums.
 void kick(Mix& mix, double start, double gain);
