@@ -2,53 +2,10 @@
 
 #include <array>
 
-#include "platform/keycodes.h"
+#include "platform/sdl2/sdl_scancodes.h"
 
 namespace platform {
 namespace {
-
-constexpr std::array<uint8_t, SDL_NUM_SCANCODES> buildTable()
-{
-    std::array<uint8_t, SDL_NUM_SCANCODES> t{};
-    using namespace dik;
-    const uint8_t letters[] = {A, B, C, D, E, F, G, H, I, J, K, L, M, N, O, P, Q, R, S, T, U, V, W, X, Y, Z};
-    for (int i = 0; i < 26; ++i) t[SDL_SCANCODE_A + i] = letters[i];
-    const uint8_t digits[] = {Key1, Key2, Key3, Key4, Key5, Key6, Key7, Key8, Key9, Key0};
-    for (int i = 0; i < 10; ++i) t[SDL_SCANCODE_1 + i] = digits[i];
-    const uint8_t functions[] = {F1, F2, F3, F4, F5, F6, F7, F8, F9, F10, F11, F12};
-    for (int i = 0; i < 12; ++i) t[SDL_SCANCODE_F1 + i] = functions[i];
-    t[SDL_SCANCODE_F13] = F13; t[SDL_SCANCODE_F14] = F14; t[SDL_SCANCODE_F15] = F15;
-    const uint8_t pad[] = {Numpad1, Numpad2, Numpad3, Numpad4, Numpad5, Numpad6, Numpad7, Numpad8, Numpad9, Numpad0};
-    for (int i = 0; i < 10; ++i) t[SDL_SCANCODE_KP_1 + i] = pad[i];
-    t[SDL_SCANCODE_RETURN] = Return;        t[SDL_SCANCODE_ESCAPE] = Escape;
-    t[SDL_SCANCODE_BACKSPACE] = Back;       t[SDL_SCANCODE_TAB] = Tab;
-    t[SDL_SCANCODE_SPACE] = Space;          t[SDL_SCANCODE_MINUS] = Minus;
-    t[SDL_SCANCODE_EQUALS] = Equals;        t[SDL_SCANCODE_LEFTBRACKET] = LBracket;
-    t[SDL_SCANCODE_RIGHTBRACKET] = RBracket; t[SDL_SCANCODE_BACKSLASH] = Backslash;
-    t[SDL_SCANCODE_NONUSHASH] = Backslash;  t[SDL_SCANCODE_SEMICOLON] = Semicolon;
-    t[SDL_SCANCODE_APOSTROPHE] = Apostrophe; t[SDL_SCANCODE_GRAVE] = Grave;
-    t[SDL_SCANCODE_COMMA] = Comma;          t[SDL_SCANCODE_PERIOD] = Period;
-    t[SDL_SCANCODE_SLASH] = Slash;          t[SDL_SCANCODE_CAPSLOCK] = Capital;
-    t[SDL_SCANCODE_PRINTSCREEN] = SysRq;    t[SDL_SCANCODE_SCROLLLOCK] = Scroll;
-    t[SDL_SCANCODE_PAUSE] = Pause;          t[SDL_SCANCODE_INSERT] = Insert;
-    t[SDL_SCANCODE_HOME] = Home;            t[SDL_SCANCODE_PAGEUP] = Prior;
-    t[SDL_SCANCODE_DELETE] = Delete;        t[SDL_SCANCODE_END] = End;
-    t[SDL_SCANCODE_PAGEDOWN] = Next;        t[SDL_SCANCODE_RIGHT] = Right;
-    t[SDL_SCANCODE_LEFT] = Left;            t[SDL_SCANCODE_DOWN] = Down;
-    t[SDL_SCANCODE_UP] = Up;                t[SDL_SCANCODE_NUMLOCKCLEAR] = NumLock;
-    t[SDL_SCANCODE_KP_DIVIDE] = Divide;     t[SDL_SCANCODE_KP_MULTIPLY] = Multiply;
-    t[SDL_SCANCODE_KP_MINUS] = Subtract;    t[SDL_SCANCODE_KP_PLUS] = Add;
-    t[SDL_SCANCODE_KP_ENTER] = NumpadEnter; t[SDL_SCANCODE_KP_PERIOD] = Decimal;
-    t[SDL_SCANCODE_KP_EQUALS] = NumpadEquals; t[SDL_SCANCODE_KP_COMMA] = NumpadComma;
-    t[SDL_SCANCODE_NONUSBACKSLASH] = Oem102; t[SDL_SCANCODE_APPLICATION] = Apps;
-    t[SDL_SCANCODE_LCTRL] = LControl;       t[SDL_SCANCODE_LSHIFT] = LShift;
-    t[SDL_SCANCODE_LALT] = LMenu;           t[SDL_SCANCODE_LGUI] = LWin;
-    t[SDL_SCANCODE_RCTRL] = RControl;       t[SDL_SCANCODE_RSHIFT] = RShift;
-    t[SDL_SCANCODE_RALT] = RMenu;           t[SDL_SCANCODE_RGUI] = RWin;
-    return t;
-}
-
-constexpr auto kScanCodes = buildTable();
 
 int mouseButtonIndex(uint8_t sdlButton)
 {
@@ -63,13 +20,13 @@ int mouseButtonIndex(uint8_t sdlButton)
 
 }  // namespace
 
-uint8_t sdlScancodeToDik(SDL_Scancode scancode)
-{
-    if (scancode < 0 || scancode >= SDL_NUM_SCANCODES) return 0;
-    return kScanCodes[static_cast<std::size_t>(scancode)];
-}
+uint8_t sdlScancodeToDik(SDL_Scancode scancode) { return dikFromSdlScancode(scancode); }
 
-SdlInput::~SdlInput() = default;
+SdlInput::~SdlInput()
+{
+    pads_.clear();
+    if (padsStarted_) SDL_QuitSubSystem(SDL_INIT_JOYSTICK | SDL_INIT_GAMECONTROLLER);
+}
 
 bool SdlInput::handle(const SDL_Event& event)
 {
@@ -93,7 +50,11 @@ bool SdlInput::handle(const SDL_Event& event)
     case SDL_MOUSEWHEEL:
         state_.mouse.wheel += event.wheel.y * 120;
         return true;
-    default: return false;
+    case SDL_WINDOWEVENT:
+        // Pad events are not delivered in the background; catch up on return.
+        if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) refreshAllPads();
+        return false;
+    default: return handlePad(event);
     }
 }
 
@@ -101,8 +62,11 @@ void SdlInput::releaseAll()
 {
     state_.keys.fill(0);
     state_.mouse = RawMouse{};
+    for (RawJoystick& pad : state_.joysticks) {
+        pad.axes.fill(0);
+        pad.povs.fill(-1);
+        pad.buttons.fill(0);
+    }
 }
-
-void SdlInput::rescanDevices() {}
 
 }  // namespace platform

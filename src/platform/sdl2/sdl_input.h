@@ -4,6 +4,8 @@
 #include <SDL.h>
 
 #include <cstdint>
+#include <memory>
+#include <vector>
 
 #include "platform/raw_input.h"
 
@@ -20,13 +22,42 @@ public:
     SdlInput& operator=(const SdlInput&) = delete;
 
     // Updates the state from one event; true when the event was an input event.
+    // Pads plugged in or out are opened or closed here as they come and go.
     bool handle(const SDL_Event& event);
     // Releases every key and button (focus left the window).
     void releaseAll();
+    // Opens every joystick and pad not open yet. The first call starts
+    // SDL's joystick and game-controller subsystems.
     void rescanDevices();
 
 private:
+    struct CloseJoystick {
+        void operator()(SDL_Joystick* j) const { SDL_JoystickClose(j); }
+    };
+    struct CloseController {
+        void operator()(SDL_GameController* c) const { SDL_GameControllerClose(c); }
+    };
+    // Pads SDL knows as game controllers are opened as such, so their
+    // stick and face buttons land in the same places whatever the model.
+    struct Pad {
+        SDL_JoystickID id;
+        std::unique_ptr<SDL_GameController, CloseController> controller;
+        std::unique_ptr<SDL_Joystick, CloseJoystick> joystick;
+    };
+
+    bool startPads();
+    bool handlePad(const SDL_Event& event);
+    void openPad(int deviceIndex);
+    void closePad(SDL_JoystickID id);
+    // Reads the whole pad again from SDL into its raw record.
+    void refreshPad(const Pad& pad);
+    void refreshAllPads();
+    RawJoystick* rawPad(SDL_JoystickID id);
+
     RawInput& state_;
+    bool padsStarted_ = false;
+    bool padsUnavailable_ = false;
+    std::vector<Pad> pads_;
 };
 
 }  // namespace platform
