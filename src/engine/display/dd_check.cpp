@@ -1,0 +1,15 @@
+#include "engine/display/dd_check.h"
+
+#include "platform/backend.h"
+#include "platform/ddraw/ddraw_errors.h"
+
+void DDCheck(platform::ddraw::HRESULT result, const std::string& context)
+{
+    if (result == 0) return;
+    throw platform::Exception("Error in: " + context + "\r" + platform::ddraw::DDErrorDescription(result));
+}
+
+void ShowErrorMessage(platform::Backend& backend, const std::string& className, const std::string& message)
+{
+    backend.showError("Brindlecog", className + ": " + message);
+}
