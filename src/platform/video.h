@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/window.h"
+
 namespace platform {
 
 enum class PixelLayout { Indexed8, Rgb555, Rgb565, Rgb888, Xrgb8888 };
@@ -34,6 +36,15 @@ public:
     virtual std::vector<DisplayModeInfo> displayModes() const = 0;
     virtual DisplayModeInfo desktopMode() const = 0;
     virtual int displayCount() const = 0;
+    // The desktop without task bars, where a window may be placed.
+    virtual Rect workArea() const
+    {
+        const DisplayModeInfo desk = desktopMode();
+        return {0, 0, desk.width, desk.height};
+    }
+    // True only when the platform reports a monitor set-up the game cannot
+    // run on. Several monitors are normal: the game uses the primary one.
+    virtual bool displayConflict() const { return false; }
     virtual void present(const FrameView& frame) = 0;
 };
 

@@ -14,9 +14,13 @@ public:
     std::vector<DisplayModeInfo> displayModes() const override;
     DisplayModeInfo desktopMode() const override { return {1920, 1080, 32, 60}; }
     int displayCount() const override { return displays_; }
+    Rect workArea() const override { return workArea_; }
+    bool displayConflict() const override { return conflict_; }
     void present(const FrameView& frame) override;
 
     void setDisplayCount(int displays) { displays_ = displays; }
+    void setDisplayConflict(bool conflict) { conflict_ = conflict; }
+    void setWorkArea(const Rect& area) { workArea_ = area; }
     int presentedCount() const { return presented_; }
     // The last presented frame, converted to 00RRGGBB.
     int frameWidth() const { return width_; }
@@ -27,6 +31,8 @@ public:
 private:
     bool fullScreen_ = false;
     int displays_ = 1;
+    bool conflict_ = false;
+    Rect workArea_{0, 0, 1920, 1040};
     int presented_ = 0;
     int width_ = 0;
     int height_ = 0;

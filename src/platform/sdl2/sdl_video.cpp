@@ -1,5 +1,6 @@
 #include "platform/sdl2/sdl_video.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace platform {
@@ -53,6 +54,15 @@ DisplayModeInfo SdlVideo::desktopMode() const
     SDL_DisplayMode mode{};
     if (SDL_GetDesktopDisplayMode(0, &mode) != 0) return {800, 600, 32, 60};
     return {mode.w, mode.h, bitsOf(mode.format), mode.refresh_rate};
+}
+
+Rect SdlVideo::workArea() const
+{
+    // The window lives on the display it was opened on, the primary one.
+    const int display = std::max(0, SDL_GetWindowDisplayIndex(window_.handle()));
+    SDL_Rect r{};
+    if (SDL_GetDisplayUsableBounds(display, &r) != 0) return VideoOutput::workArea();
+    return {r.x, r.y, r.x + r.w, r.y + r.h};
 }
 
 bool SdlVideo::prepare(const FrameView& frame)

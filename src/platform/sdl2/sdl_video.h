@@ -22,6 +22,7 @@ public:
     std::vector<DisplayModeInfo> displayModes() const override;
     DisplayModeInfo desktopMode() const override;
     int displayCount() const override { return SDL_GetNumVideoDisplays(); }
+    Rect workArea() const override;
     void present(const FrameView& frame) override;
 
 private:
