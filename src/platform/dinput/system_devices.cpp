@@ -13,6 +13,8 @@ void KeyboardDevice::readState(void* data)
 {
     const auto& keys = rawInput().keys;
     std::memcpy(data, keys.data(), keys.size());
+    // No key has scan code 0, so key maps use it for "no key".
+    static_cast<uint8_t*>(data)[0] = 0;
 }
 
 std::optional<DeviceBase::ObjectInfo> KeyboardDevice::objectAt(uint32_t offset) const
