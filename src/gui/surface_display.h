@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "engine/display/dd_surface.h"
+#include "engine/display/ddraw_screen.h"
 #include "gui/gui_ports.h"
 
 class TFXSurfaceDisplay final : public TFXDisplay {
@@ -14,6 +15,10 @@ public:
 
     TFXSurfaceDisplay(SurfaceSource backBuffer, SizeSource width, SizeSource height)
         : FBackBuffer(std::move(backBuffer)), FWidth(std::move(width)), FHeight(std::move(height)) {}
+    // The display screen's back buffer and current size.
+    explicit TFXSurfaceDisplay(TDDrawScreen& screen)
+        : TFXSurfaceDisplay([&screen] { return screen.BackBuffer(); }, [&screen] { return screen.Width(); },
+                            [&screen] { return screen.Height(); }) {}
 
     int Width() const override { return FWidth(); }
     int Height() const override { return FHeight(); }
