@@ -6,6 +6,7 @@ namespace platform {
 
 std::vector<DisplayModeInfo> HeadlessVideo::displayModes() const
 {
+    if (customModes_) return modes_;
     std::vector<DisplayModeInfo> modes;
     for (auto [w, h] : {std::pair{640, 480}, std::pair{800, 600}, std::pair{1024, 768}})
         for (int bpp : {8, 16, 24, 32}) modes.push_back({w, h, bpp, 60});

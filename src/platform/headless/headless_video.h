@@ -20,6 +20,8 @@ public:
 
     void setDisplayCount(int displays) { displays_ = displays; }
     void setDisplayConflict(bool conflict) { conflict_ = conflict; }
+    // Replaces the classic modes offered by default (an empty list is allowed).
+    void setDisplayModes(std::vector<DisplayModeInfo> modes) { modes_ = std::move(modes); customModes_ = true; }
     void setWorkArea(const Rect& area) { workArea_ = area; }
     int presentedCount() const { return presented_; }
     // The last presented frame, converted to 00RRGGBB.
@@ -32,6 +34,8 @@ private:
     bool fullScreen_ = false;
     int displays_ = 1;
     bool conflict_ = false;
+    bool customModes_ = false;
+    std::vector<DisplayModeInfo> modes_;
     Rect workArea_{0, 0, 1920, 1040};
     int presented_ = 0;
     int width_ = 0;

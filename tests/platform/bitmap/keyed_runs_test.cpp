@@ -1,0 +1,63 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <random>
+#include <vector>
+
+#include "platform/bitmap/keyed_runs.h"
+
+using platform::TKeyedRuns;
+
+namespace {
+
+// Reference: compare every pixel with the key.
+void keyedCopy(const std::vector<std::uint8_t>& src, int srcPitch, int bytes, int sx, int sy, int w, int h,
+               std::uint32_t key, std::vector<std::uint8_t>& dst, int dstPitch)
+{
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            std::uint32_t v = 0;
+            const std::uint8_t* p = &src[static_cast<std::size_t>(sy + y) * srcPitch + (sx + x) * bytes];
+            std::memcpy(&v, p, static_cast<std::size_t>(bytes));
+            if (v != key) std::memcpy(&dst[static_cast<std::size_t>(y) * dstPitch + x * bytes], p, static_cast<std::size_t>(bytes));
+        }
+}
+
+TEST(KeyedRuns, CopiesExactlyWhatAPerPixelKeyedCopyCopies)
+{
+    std::mt19937 rng(3);
+    for (int bytes : {1, 2, 3, 4}) {
+        const int w = 37, h = 11, pitch = w * bytes + 5;
+        const std::uint32_t key = bytes == 1 ? 0x7A : 0x00ABCDEF & ((1ull << (8 * bytes)) - 1);
+        std::vector<std::uint8_t> src(static_cast<std::size_t>(pitch) * h);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                const std::uint32_t v = rng() % 3 == 0 ? key : rng();
+                std::memcpy(&src[static_cast<std::size_t>(y) * pitch + x * bytes], &v, static_cast<std::size_t>(bytes));
+            }
+        TKeyedRuns runs;
+        runs.Build(src.data(), pitch, w, h, bytes, key);
+        ASSERT_TRUE(runs.Built());
+        for (int trial = 0; trial < 50; ++trial) {
+            const int sx = static_cast<int>(rng() % w), sy = static_cast<int>(rng() % h);
+            const int cw = 1 + static_cast<int>(rng() % (w - sx)), ch = 1 + static_cast<int>(rng() % (h - sy));
+            const int dstPitch = cw * bytes + 3;
+            std::vector<std::uint8_t> expected(static_cast<std::size_t>(dstPitch) * ch, 0x55), got = expected;
+            keyedCopy(src, pitch, bytes, sx, sy, cw, ch, key, expected, dstPitch);
+            runs.Copy(sx, sy, cw, ch, got.data(), dstPitch);
+            ASSERT_EQ(got, expected) << bytes << " bytes, rect " << sx << "," << sy << " " << cw << "x" << ch;
+        }
+    }
+}
+
+TEST(KeyedRuns, RowsOfOnlyKeyOrOnlyOpaquePixels)
+{
+    const std::vector<std::uint16_t> px = {0, 0, 0, 0, 9, 8, 7, 6, 0, 5, 0, 4};
+    TKeyedRuns runs;
+    runs.Build(reinterpret_cast<const std::uint8_t*>(px.data()), 8, 4, 3, 2, 0);
+    EXPECT_EQ(runs.RunCount(), 3u);  // none, one whole row, two singles
+    runs.Clear();
+    EXPECT_FALSE(runs.Built());
+}
+
+}  // namespace
