@@ -56,6 +56,7 @@ const uint32_t* DirectDrawSurface::ownPalette() const { return palette_ ? palett
 
 HRESULT DirectDrawSurface::finishPrimaryBlit()
 {
+    ++version_;
     if (!isPrimary()) return DD_OK;
     device_->present(*this);
     return DD_OK;
@@ -137,6 +138,8 @@ HRESULT DirectDrawSurface::Flip(DirectDrawSurface* override, uint32_t)
     if (HRESULT hr = backBuffer_->usable(); failed(hr)) return hr;
     if (device_->takeBusyPresent()) return DDERR_WASSTILLDRAWING;
     std::swap(pixels_, backBuffer_->pixels_);
+    ++version_;
+    ++backBuffer_->version_;
     device_->present(*this);
     return DD_OK;
 }
@@ -210,6 +213,7 @@ HRESULT DirectDrawSurface::lockInto(const RECT* rect, Desc& desc)
     desc.lpSurface = pixels_.data() + static_cast<std::ptrdiff_t>(r.top) * pitch_ +
                      static_cast<std::ptrdiff_t>(r.left) * format_.bytesPerPixel();
     ++locks_;
+    ++version_;
     return DD_OK;
 }
 
@@ -233,6 +237,7 @@ HRESULT DirectDrawSurface::GetDC(gdi::HDC& dc)
     gdi::PixelTarget target{pixels_.data(), width_, height_, pitch_, format_, paletteColors()};
     dc_ = std::make_unique<gdi::DeviceContext>(target, &device_->fonts());
     dc = dc_.get();
+    ++version_;
     return DD_OK;
 }
 
@@ -281,7 +286,11 @@ HRESULT DirectDrawSurface::GetClipper(std::shared_ptr<DirectDrawClipper>& clippe
 
 HRESULT DirectDrawSurface::IsLost() const { return lost_ ? DDERR_SURFACELOST : DD_OK; }
 
-void DirectDrawSurface::markLost() { lost_ = true; }
+void DirectDrawSurface::markLost()
+{
+    lost_ = true;
+    ++version_;
+}
 
 HRESULT DirectDrawSurface::Restore()
 {
@@ -293,6 +302,7 @@ HRESULT DirectDrawSurface::Restore()
     // The memory came back, its contents did not.
     std::fill(pixels_.begin(), pixels_.end(), uint8_t{0});
     lost_ = false;
+    ++version_;
     if (backBuffer_) return backBuffer_->Restore();
     return DD_OK;
 }
