@@ -73,9 +73,9 @@ namespace platform {
 void TKeyedRuns::Clear()
 {
     built_ = false;
+    runCount_ = 0;
     rowStart_.clear();
-    runs_.clear();
-    packed_.clear();
+    stream_.clear();
 }
 
 void TKeyedRuns::Build(const std::uint8_t* pixels, std::int32_t pitch, int width, int height, int bytesPerPixel,
@@ -88,10 +88,16 @@ void TKeyedRuns::Build(const std::uint8_t* pixels, std::int32_t pitch, int width
     width_ = std::max(width, 0);
     height_ = std::max(height, 0);
     bytes_ = bytesPerPixel;
-    rowStart_.reserve(static_cast<std::size_t>(height_) + 1);
+    rowStart_.reserve(static_cast<std::size_t>(height_));
     std::vector<std::uint32_t> spans;
+    auto header = [this](std::uint32_t begin, std::uint32_t length) {
+        const RunHeader h{static_cast<std::uint16_t>(begin), static_cast<std::uint16_t>(length)};
+        const std::size_t at = stream_.size();
+        stream_.resize(at + sizeof h);
+        std::memcpy(stream_.data() + at, &h, sizeof h);
+    };
     for (int y = 0; y < height_; ++y) {
-        rowStart_.push_back(static_cast<std::uint32_t>(runs_.size()));
+        rowStart_.push_back(static_cast<std::uint32_t>(stream_.size()));
         const std::uint8_t* row = pixels + static_cast<std::ptrdiff_t>(y) * pitch;
         spans.clear();
         if (bytes_ == 2) {
@@ -112,53 +118,43 @@ void TKeyedRuns::Build(const std::uint8_t* pixels, std::int32_t pitch, int width
             }
         }
         for (std::size_t i = 0; i < spans.size(); i += 2) {
+            header(spans[i], spans[i + 1] - spans[i]);
             const std::size_t from = spans[i] * static_cast<std::size_t>(bytes_);
             const std::size_t to = spans[i + 1] * static_cast<std::size_t>(bytes_);
-            runs_.push_back({static_cast<std::uint16_t>(spans[i]), static_cast<std::uint16_t>(spans[i + 1]),
-                             static_cast<std::uint32_t>(packed_.size())});
-            packed_.insert(packed_.end(), row + from, row + to);
+            stream_.insert(stream_.end(), row + from, row + to);
+            stream_.resize((stream_.size() + 3) & ~std::size_t{3}, 0);
+            ++runCount_;
         }
+        header(0, 0);
     }
-    rowStart_.push_back(static_cast<std::uint32_t>(runs_.size()));
     built_ = true;
 }
 
 void TKeyedRuns::Copy(int srcX, int srcY, int width, int height, std::uint8_t* dst, std::int32_t dstPitch) const
 {
     const std::size_t bytes = static_cast<std::size_t>(bytes_);
-    if (srcX == 0 && width == width_) {
-        // Whole rows, the common case of a single-pattern image: the packed
-        // pixels of a row follow each other, nothing to clip.
-        for (int r = 0; r < height; ++r) {
-            const int y = srcY + r;
-            std::uint8_t* dstRow = dst + static_cast<std::ptrdiff_t>(r) * dstPitch;
-            const Run* run = runs_.data() + rowStart_[y];
-            const Run* last = runs_.data() + rowStart_[y + 1];
-            if (run == last) continue;
-            const std::uint8_t* from = packed_.data() + run->packed;
-            for (; run != last; ++run) {
-                const std::size_t n = (run->end - run->begin) * bytes;
-                copyRun(dstRow + run->begin * bytes, from, n);
-                from += n;
-            }
-        }
-        return;
-    }
     const auto left = static_cast<std::uint32_t>(srcX);
     const auto right = static_cast<std::uint32_t>(srcX + width);
+    const bool wholeRows = srcX == 0 && width == width_;
     for (int r = 0; r < height; ++r) {
-        const int y = srcY + r;
-        const Run* first = runs_.data() + rowStart_[y];
-        const Run* last = runs_.data() + rowStart_[y + 1];
-        // Sprite sheets put many patterns side by side; skip the runs of the
-        // patterns left of this one without walking them.
-        if (left > 0)
-            first = std::partition_point(first, last, [left](const Run& run) { return run.end <= left; });
+        const std::uint8_t* at = stream_.data() + rowStart_[static_cast<std::size_t>(srcY + r)];
         std::uint8_t* dstRow = dst + static_cast<std::ptrdiff_t>(r) * dstPitch;
-        for (const Run* run = first; run != last && run->begin < right; ++run) {
-            const std::uint32_t b = std::max<std::uint32_t>(run->begin, left);
-            const std::uint32_t e = std::min<std::uint32_t>(run->end, right);
-            copyRun(dstRow + (b - left) * bytes, packed_.data() + run->packed + (b - run->begin) * bytes, (e - b) * bytes);
+        for (;;) {
+            RunHeader h;
+            std::memcpy(&h, at, sizeof h);
+            at += sizeof h;
+            if (h.length == 0) break;
+            const std::size_t n = h.length * bytes;
+            if (wholeRows) {
+                copyRun(dstRow + h.begin * bytes, at, n);
+            } else {
+                // Patterns of a sheet: only the part inside the rectangle.
+                const std::uint32_t b = std::max<std::uint32_t>(h.begin, left);
+                const std::uint32_t e = std::min<std::uint32_t>(h.begin + h.length, right);
+                if (h.begin >= right) break;
+                if (b < e) copyRun(dstRow + (b - left) * bytes, at + (b - h.begin) * bytes, (e - b) * bytes);
+            }
+            at += (n + 3) & ~std::size_t{3};
         }
     }
 }

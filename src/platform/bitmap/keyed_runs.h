@@ -1,12 +1,16 @@
 #pragma once
-// The opaque runs of a colour-keyed picture, row by row, with the opaque
-// pixels themselves packed behind each other. A sprite drawn with a colour
-// key spends most of a per-pixel copy on comparing pixels with the key;
-// with the runs known in advance a keyed copy is one memcpy per run, reading
-// only the pixels that are drawn, as fast as a plain copy. A surface builds
-// them once per colour key and drops them whenever its pixels change. It
-// lives beside the bitmap, below the DirectDraw stand-in, so the surfaces'
-// own blits can use it.
+// The opaque runs of a colour-keyed picture, row by row, each followed by
+// its own pixels. A sprite drawn with a colour key spends most of a
+// per-pixel copy on comparing pixels with the key; with the runs known in
+// advance a keyed copy is one memcpy per run, reading only the pixels that
+// are drawn, from one stream, as fast as a plain copy.
+//
+// It lives beside the bitmap, below the DirectDraw stand-in, so a surface's
+// own keyed blit can use it: the surface keeps one TKeyedRuns and a counter
+// of changes to its pixels (bumped by Lock, GetDC, Restore and every blit
+// or fill onto it); a keyed blit from it rebuilds the runs when the key or
+// the counter differs from the build's, then calls Copy instead of the
+// per-pixel loop.
 #include <cstdint>
 #include <vector>
 
@@ -28,7 +32,7 @@ public:
     int Width() const { return width_; }
     int Height() const { return height_; }
     int BytesPerPixel() const { return bytes_; }
-    std::size_t RunCount() const { return runs_.size(); }
+    std::size_t RunCount() const { return runCount_; }
 
     // Copies the opaque pixels of the rectangle at (srcX, srcY) of size
     // width x height, as they were when built, onto `dst` (the destination's
@@ -37,10 +41,11 @@ public:
     void Copy(int srcX, int srcY, int width, int height, std::uint8_t* dst, std::int32_t dstPitch) const;
 
 private:
-    struct Run {
-        std::uint16_t begin;  // first opaque pixel
-        std::uint16_t end;    // one past the last
-        std::uint32_t packed;  // where its pixels start in packed_, in bytes
+    // In the stream every run is a header and then `length` pixels, padded
+    // to 4 bytes; a row ends with a header of length 0.
+    struct RunHeader {
+        std::uint16_t begin;
+        std::uint16_t length;
     };
 
     bool built_ = false;
@@ -48,9 +53,9 @@ private:
     int width_ = 0;
     int height_ = 0;
     int bytes_ = 0;
-    std::vector<std::uint32_t> rowStart_;  // first run of each row; one more entry at the end
-    std::vector<Run> runs_;
-    std::vector<std::uint8_t> packed_;
+    std::size_t runCount_ = 0;
+    std::vector<std::uint32_t> rowStart_;  // byte offset of each row in stream_
+    std::vector<std::uint8_t> stream_;
 };
 
 }  // namespace platform
