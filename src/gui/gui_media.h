@@ -1,7 +1,15 @@
 #pragma once
 // Binds the GUI toolkit to the main form's components: the display screen's
 // back buffer, the image list's items and the input controller. The main
-// form keeps one for the program's life; the GUI and fonts borrow from it.
+// form keeps one for the program's life; the GUI and fonts borrow from it,
+// so it must outlive them. For example:
+//
+//   FMedia = std::make_unique<TFXMedia>(DDrawScreen1, DImageList1, DInputController1);
+//   FGUI = std::make_unique<TFXGUI>(FMedia->Display(), &FMedia->Input(), &FMedia->Image("Cursor"));
+//   TFXScreen& menu = TFXScreen::Create(*FGUI, 0, "MainMenu", 0, 0, 800, 600);
+//   TFXButton::Create(menu, "btnPlay", 285, 120, 0, 0, &FMedia->Image("ButtonsMainMenu"), nullptr,
+//                     0, 1, "Play Game").OnClick = [this](TFXControl&) { SetGameState(gsLevelIntro); };
+//   FFont1 = std::make_unique<TFXBitmapFont>(FMedia->Display(), 0, FMedia->Image("font1"));
 #include <map>
 #include <memory>
 #include <string>
