@@ -31,6 +31,9 @@ TfrmMain::TfrmMain(platform::Application& app)
     DDrawScreen1.OnReActivate = [this] { DTimer1.SetEnabled(true); };
     DDrawScreen1.OnDeActivate = [this] { DTimer1.SetEnabled(false); };
 
+    DImageList1.SetDrawScreen(&DDrawScreen1);
+    DSpriteEngine2D1.SetDrawScreen(&DDrawScreen1);
+
     DInputController1.AutoInitialize = false;
     DInputController1.UseKeyboard = true;
     DInputController1.UseMouse = true;
@@ -60,7 +63,9 @@ void TfrmMain::FormCreate()
     FAppPath = application().exeFolder();
     // 4.
     ReadSettings();
-    // 5. The sprite world comes with the sprite layer.
+    // 5.
+    FWorld = std::make_unique<TWorldSpritesWorld>(&DSpriteEngine2D1, FScreenWidth, FScreenHeight, FScreenWidth,
+                                                  FScreenHeight);
     // 6.
     FPaused = false;
     FHelpShown = false;
@@ -73,7 +78,9 @@ void TfrmMain::FormCreate()
     } else {
         DDrawScreen1.FullScreen = false;
     }
-    // 8. Images, gameplay objects and GUI screens come with their layers.
+    // 8. The floor's objects come with the gameplay layer.
+    LoadImages();
+    CreateScreens();
     // 9.
     FButtonWasDown = false;
     FHintMessageTime = 0;
@@ -82,7 +89,8 @@ void TfrmMain::FormCreate()
     // 10. Every run starts with music and sound on, whatever the file says.
     FMusicOn = true;
     FSoundOn = true;
-    // 11. Fonts come with the GUI layer.
+    // 11.
+    CreateFonts();
     // 12.
     DDrawScreen1.Initialize();
     // 13.
@@ -117,6 +125,11 @@ void TfrmMain::FormDestroy()
     if (FDestroyed) return;
     FDestroyed = true;
     DTimer1.SetEnabled(false);
+    // The GUI draws with the fonts, so it goes with them.
+    FGUI.reset();
+    FBigFont.reset();
+    FFont1.reset();
+    FFont2.reset();
     WriteSettings();
 }
 

@@ -9,9 +9,16 @@
 #include "app/dtimer.h"
 #include "app/game_state.h"
 #include "engine/display/ddraw_screen.h"
+#include "engine/display/image_list.h"
 #include "engine/input/input_controller.h"
 #include "engine/sound/sound_list.h"
 #include "engine/sound/sound_player.h"
+#include "engine/sprites/sprite_engine.h"
+#include "engine/sprites/world_sprites.h"
+#include "gui/fx_bitmap_font.h"
+#include "gui/fx_edit_box.h"
+#include "gui/fx_gui.h"
+#include "gui/gui_media.h"
 #include "platform/form.h"
 
 class TfrmMain : public platform::Form {
@@ -38,9 +45,20 @@ public:
     // the reverse order: bound lists and engines go before the screen).
     TDTimer DTimer1;
     TDDrawScreen DDrawScreen1;
+    TDImageList DImageList1;
     engine::input::TDInputController DInputController1;
+    TDSpriteEngine2D DSpriteEngine2D1;
     TDSoundPlayer DSoundPlayer1;
     TDSoundList DSoundList1;
+
+    // Made at start-up; they borrow from the components above, so they are
+    // declared after them and go first.
+    std::unique_ptr<TWorldSpritesWorld> FWorld;
+    std::unique_ptr<TFXMedia> FMedia;
+    std::unique_ptr<TFXBitmapFont> FBigFont;
+    std::unique_ptr<TFXBitmapFont> FFont1;
+    std::unique_ptr<TFXBitmapFont> FFont2;
+    std::unique_ptr<TFXGUI> FGUI;
 
     // Fields, as the rest of the game reads them.
     bool FDrawFPS = false;
@@ -75,12 +93,28 @@ protected:
     void formClose(platform::CloseAction& action) override;
 
     // The asset catalogue.
+    void LoadImages();
+    void LoadImage(const std::string& file, const std::string& folder, const std::string& name, int patternWidth,
+                   int patternHeight, int skipWidth, int skipHeight, uint32_t transparentColor, bool transparent);
     void LoadSounds();
     void LoadSound(const std::string& file, const std::string& name, bool looped);
+
+    // Menus, the game-over screen and the highscore record.
+    void CreateScreens();
+    void BackToMainMenu();
+    void SaveHighScore();
+    TFXEditBox& PlayerNameBox();
+    // Why the last save failed; empty when it did not.
+    std::string FHighScoreError;
 
 private:
     void FormDestroy();
     void DrawFrameRate();
+    void CreateFonts();
+    void DrawImage(const std::string& name, int x, int y, int pattern = 0);
+    void MenuFrame(int elapsed);
+    void GameOverFrame(int elapsed);
+    bool FSaveKeyWasDown = false;
     void DTimer1Timer();
     void GameFrame();
     bool FirstButtonDown();

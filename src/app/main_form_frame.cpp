@@ -22,12 +22,12 @@ void TfrmMain::GameFrame()
     // 5.
     switch (FState) {
     case gsIntro: IntroFrame(elapsed); break;
+    case gsMenu: MenuFrame(elapsed); break;
+    case gsGameOver: GameOverFrame(elapsed); break;
     case gsAllLevelsDone: AllLevelsDoneFrame(elapsed); break;
     case gsNone:
-    case gsMenu:
     case gsLevelIntro:
-    case gsPlaying:
-    case gsGameOver: break;
+    case gsPlaying: break;
     }
     // 6.
     FButtonWasDown = FirstButtonDown();
@@ -53,6 +53,8 @@ void TfrmMain::DrawFrameRate()
 
 void TfrmMain::IntroFrame(int elapsed)
 {
+    DrawImage("brindlecog-title", 0, 0);
+    DrawImage("Moltrand", 667, 553);
     if (FIntroTime > 0) {
         FIntroTime -= elapsed;
         if (FIntroTime <= 0) FIntroTime = 0;
@@ -62,12 +64,15 @@ void TfrmMain::IntroFrame(int elapsed)
 
 void TfrmMain::AllLevelsDoneFrame(int elapsed)
 {
+    FBigFont->DrawText(100, 100, "All levels completed.");
     if (DrawContinuePrompt(100, 500, gsGameOver, elapsed)) SetGameState(gsGameOver);
 }
 
-bool TfrmMain::DrawContinuePrompt(int /*x*/, int /*y*/, TGameState target, int elapsed)
+bool TfrmMain::DrawContinuePrompt(int x, int y, TGameState target, int elapsed)
 {
     if (FBlinkTime > 0) FBlinkTime -= elapsed;
+    // Hidden for 400 ms, shown for 600 ms of every second.
+    if (FBlinkTime < 600) FFont1->DrawText(x, y, "Press button to continue");
     if (FBlinkTime <= 0) FBlinkTime = 1000;
     if (Clicked()) {
         SetGameState(target);
@@ -90,12 +95,15 @@ void TfrmMain::SetGameState(TGameState state)
     FState = state;
     switch (FState) {
     case gsMenu:
+        FGUI->Cursor->SetX(30);
+        FGUI->Cursor->SetY(30);
         FTotalScore = 0;
         FHighScoreSaved = false;
         StopAllSounds();
         PlaySound("levelmusicloop2");
         FLevelNumber = 0;
         FLevelScore = 0;
+        FGUI->SetActiveScreen(FGUI->FindScreen("MainMenu"));
         break;
     case gsLevelIntro: {
         NextLevel();
@@ -106,6 +114,10 @@ void TfrmMain::SetGameState(TGameState state)
         break;
     }
     case gsGameOver:
+        FGUI->SetActiveScreen(FGUI->FindScreen("GameOver"));
+        FGUI->Cursor->SetX(30);
+        FGUI->Cursor->SetY(30);
+        break;
     case gsNone:
     case gsIntro:
     case gsPlaying:
