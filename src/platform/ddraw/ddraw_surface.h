@@ -80,6 +80,10 @@ private:
     const uint32_t* paletteColors() const;
     PixelArea area();
     HRESULT finishPrimaryBlit();
+    // Copies `src` of this surface to (x, y) of `to` from cached opaque runs;
+    // false when no cache is available (the caller copies pixel by pixel).
+    bool copyKeyedFromRuns(const PixelArea& to, int x, int y, const Rect& src, uint32_t key);
+    struct RunCache;
 
     std::shared_ptr<DisplayDevice> device_;
     int width_;
@@ -96,6 +100,7 @@ private:
     std::shared_ptr<DirectDrawPalette> palette_;
     std::shared_ptr<DirectDrawClipper> clipper_;
     std::shared_ptr<DirectDrawSurface> backBuffer_;
+    std::unique_ptr<RunCache> runs_;
 };
 
 using IDirectDrawSurface = DirectDrawSurface;

@@ -165,6 +165,35 @@ TEST(Blt, KeyedCopiesOfEveryWidthSkipExactlyTheKeyPixels)
     }
 }
 
+TEST(Blt, RepeatedKeyedCopiesFollowChangesToTheSourceAndItsKey)
+{
+    Display d;
+    auto src = d.offscreen(6, 3, 0x07E0);
+    DDBLTFX fx;
+    fx.dwFillColor = 0;
+    const RECT hole{1, 1, 3, 2};
+    src->Blt(&hole, nullptr, nullptr, DDBLT_COLORFILL, &fx);
+    DDCOLORKEY black{0, 0};
+    src->SetColorKey(DDCKEY_SRCBLT, &black);
+    auto dst = d.offscreen(10, 10, 0x1111);
+    const RECT part{1, 0, 5, 3};
+    for (int i = 0; i < 4; ++i) {  // the same picture, drawn again and again
+        ASSERT_EQ(dst->BltFast(i, 0, src.get(), &part, DDBLTFAST_SRCCOLORKEY), DD_OK);
+        EXPECT_EQ(at(*dst, i, 1), i < 2 ? 0x1111 : 0x07E0) << i;  // the hole shows what lies below
+        EXPECT_EQ(at(*dst, i + 2, 1), 0x07E0) << i;
+    }
+    fx.dwFillColor = 0xF800;  // the picture changes...
+    src->Blt(&hole, nullptr, nullptr, DDBLT_COLORFILL, &fx);
+    dst->BltFast(0, 5, src.get(), &part, DDBLTFAST_SRCCOLORKEY);
+    EXPECT_EQ(at(*dst, 0, 6), 0xF800);
+    DDCOLORKEY green{0x07E0, 0x07E0};  // ...and so does its key
+    src->SetColorKey(DDCKEY_SRCBLT, &green);
+    dst->BltFast(0, 5, src.get(), &part, DDBLTFAST_SRCCOLORKEY);
+    dst->BltFast(4, 5, src.get(), &part, DDBLTFAST_SRCCOLORKEY);
+    EXPECT_EQ(at(*dst, 4, 6), 0xF800);
+    EXPECT_EQ(at(*dst, 6, 6), 0x1111);  // green is the key now: skipped
+}
+
 TEST(SurfaceState, DeviceContextAndLocksKeepBlitsOut)
 {
     Display d;
