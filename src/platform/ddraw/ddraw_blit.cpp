@@ -2,6 +2,10 @@
 
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "platform/ddraw/pixel_format.h"
 
 namespace platform::ddraw {
@@ -12,11 +16,27 @@ uint8_t* at(const PixelArea& a, int x, int y)
     return a.pixels + static_cast<std::ptrdiff_t>(y) * a.pitch + static_cast<std::ptrdiff_t>(x) * a.bytesPerPixel;
 }
 
+// Sprites are copied many times per frame, so the keyed row goes a vector
+// at a time: compare with the key, blend source over destination.
 template <typename T>
-void keyedRow(T* dst, const T* src, int count, T key)
+void keyedRow(T* __restrict dst, const T* __restrict src, int count, T key)
 {
-    for (int i = 0; i < count; ++i)
-        if (src[i] != key) dst[i] = src[i];
+    int i = 0;
+#if defined(__SSE2__)
+    constexpr int lanes = 16 / sizeof(T);
+    const __m128i k = sizeof(T) == 2 ? _mm_set1_epi16(static_cast<short>(key)) : _mm_set1_epi32(static_cast<int>(key));
+    for (; i + lanes <= count; i += lanes) {
+        const __m128i s = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + i));
+        const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i*>(dst + i));
+        const __m128i isKey = sizeof(T) == 2 ? _mm_cmpeq_epi16(s, k) : _mm_cmpeq_epi32(s, k);
+        const __m128i mixed = _mm_or_si128(_mm_and_si128(isKey, d), _mm_andnot_si128(isKey, s));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + i), mixed);
+    }
+#endif
+    for (; i < count; ++i) {
+        const T s = src[i];
+        dst[i] = s == key ? dst[i] : s;
+    }
 }
 
 void keyedRowBytes(uint8_t* dst, const uint8_t* src, int count, int bpp, uint32_t key)
@@ -61,6 +81,10 @@ void copyArea(const PixelArea& to, int x, int y, const PixelArea& from, const Re
         const uint8_t* s = at(from, src.left, src.top + r);
         if (!key) {
             std::memmove(d, s, rowBytes);
+            continue;
+        }
+        if (to.pixels == from.pixels) {  // may overlap: plain pixel-by-pixel loop
+            keyedRowBytes(d, s, w, from.bytesPerPixel, *key);
             continue;
         }
         switch (from.bytesPerPixel) {

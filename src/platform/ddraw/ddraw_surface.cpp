@@ -6,7 +6,25 @@
 
 #include "platform/ddraw/ddraw_device.h"
 
+#if __has_include("platform/bitmap/keyed_runs.h")
+#include "platform/bitmap/keyed_runs.h"
+#define BRINDLECOG_KEYED_RUNS 1
+#endif
+
 namespace platform::ddraw {
+
+#ifdef BRINDLECOG_KEYED_RUNS
+// Opaque runs of this surface as a keyed source. Built only once the pixels
+// have stayed the same for two keyed copies, so a surface that is drawn on
+// between copies never pays for a scan it cannot reuse.
+struct DirectDrawSurface::RunCache {
+    TKeyedRuns runs;
+    uint64_t builtVersion = 0;
+    uint64_t seenVersion = ~uint64_t{0};
+};
+#else
+struct DirectDrawSurface::RunCache {};
+#endif
 namespace {
 
 bool inside(const Rect& r, int width, int height)
@@ -56,9 +74,35 @@ const uint32_t* DirectDrawSurface::ownPalette() const { return palette_ ? palett
 
 HRESULT DirectDrawSurface::finishPrimaryBlit()
 {
+    ++version_;
     if (!isPrimary()) return DD_OK;
     device_->present(*this);
     return DD_OK;
+}
+
+bool DirectDrawSurface::copyKeyedFromRuns(const PixelArea& to, int x, int y, const Rect& src, uint32_t key)
+{
+#ifdef BRINDLECOG_KEYED_RUNS
+    if (!runs_) runs_ = std::make_unique<RunCache>();
+    RunCache& cache = *runs_;
+    const bool current = cache.runs.Built() && cache.builtVersion == version_ && cache.runs.Key() == key;
+    if (!current) {
+        if (cache.seenVersion != version_) {
+            cache.seenVersion = version_;
+            return false;
+        }
+        cache.runs.Build(pixels_.data(), pitch_, width_, height_, format_.bytesPerPixel(), key);
+        cache.builtVersion = version_;
+        if (!cache.runs.Built()) return false;
+    }
+    cache.runs.Copy(src.left, src.top, src.width(), src.height(),
+                    to.pixels + static_cast<std::ptrdiff_t>(y) * to.pitch + static_cast<std::ptrdiff_t>(x) * to.bytesPerPixel,
+                    to.pitch);
+    return true;
+#else
+    (void)to, (void)x, (void)y, (void)src, (void)key;
+    return false;
+#endif
 }
 
 HRESULT DirectDrawSurface::Blt(const RECT* dst, DirectDrawSurface* source, const RECT* src, uint32_t flags,
@@ -100,7 +144,8 @@ HRESULT DirectDrawSurface::Blt(const RECT* dst, DirectDrawSurface* source, const
     std::optional<uint32_t> key;
     if ((flags & DDBLT_KEYSRC) && source->colorKey_) key = source->colorKey_->dwColorSpaceLowValue;
     if (d.width() == s.width() && d.height() == s.height()) {
-        copyArea(area(), d.left, d.top, source->area(), s, key);
+        if (!key || source == this || !source->copyKeyedFromRuns(area(), d.left, d.top, s, *key))
+            copyArea(area(), d.left, d.top, source->area(), s, key);
     } else if (source == this) {
         // Scaling within one surface reads from a copy of the source.
         std::vector<uint8_t> copy = pixels_;
@@ -125,7 +170,8 @@ HRESULT DirectDrawSurface::BltFast(int x, int y, DirectDrawSurface* source, cons
     if (isPrimary() && device_->takeBusyPresent()) return DDERR_WASSTILLDRAWING;
     std::optional<uint32_t> key;
     if ((flags & DDBLTFAST_SRCCOLORKEY) && source->colorKey_) key = source->colorKey_->dwColorSpaceLowValue;
-    copyArea(area(), x, y, source->area(), s, key);
+    if (!key || source == this || !source->copyKeyedFromRuns(area(), x, y, s, *key))
+        copyArea(area(), x, y, source->area(), s, key);
     return finishPrimaryBlit();
 }
 
@@ -137,6 +183,8 @@ HRESULT DirectDrawSurface::Flip(DirectDrawSurface* override, uint32_t)
     if (HRESULT hr = backBuffer_->usable(); failed(hr)) return hr;
     if (device_->takeBusyPresent()) return DDERR_WASSTILLDRAWING;
     std::swap(pixels_, backBuffer_->pixels_);
+    ++version_;
+    ++backBuffer_->version_;
     device_->present(*this);
     return DD_OK;
 }
@@ -210,6 +258,7 @@ HRESULT DirectDrawSurface::lockInto(const RECT* rect, Desc& desc)
     desc.lpSurface = pixels_.data() + static_cast<std::ptrdiff_t>(r.top) * pitch_ +
                      static_cast<std::ptrdiff_t>(r.left) * format_.bytesPerPixel();
     ++locks_;
+    ++version_;
     return DD_OK;
 }
 
@@ -233,6 +282,7 @@ HRESULT DirectDrawSurface::GetDC(gdi::HDC& dc)
     gdi::PixelTarget target{pixels_.data(), width_, height_, pitch_, format_, paletteColors()};
     dc_ = std::make_unique<gdi::DeviceContext>(target, &device_->fonts());
     dc = dc_.get();
+    ++version_;
     return DD_OK;
 }
 
@@ -281,7 +331,11 @@ HRESULT DirectDrawSurface::GetClipper(std::shared_ptr<DirectDrawClipper>& clippe
 
 HRESULT DirectDrawSurface::IsLost() const { return lost_ ? DDERR_SURFACELOST : DD_OK; }
 
-void DirectDrawSurface::markLost() { lost_ = true; }
+void DirectDrawSurface::markLost()
+{
+    lost_ = true;
+    ++version_;
+}
 
 HRESULT DirectDrawSurface::Restore()
 {
@@ -293,6 +347,7 @@ HRESULT DirectDrawSurface::Restore()
     // The memory came back, its contents did not.
     std::fill(pixels_.begin(), pixels_.end(), uint8_t{0});
     lost_ = false;
+    ++version_;
     if (backBuffer_) return backBuffer_->Restore();
     return DD_OK;
 }

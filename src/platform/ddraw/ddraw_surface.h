@@ -63,6 +63,10 @@ public:
     const SurfaceFormat& format() const { return format_; }
     uint32_t caps() const { return caps_; }
     void attachBackBuffer(std::shared_ptr<DirectDrawSurface> back);
+    // Changes whenever the pixels may have changed (blits into the surface,
+    // locks, device contexts, flips, loss and restore), so a cache built from
+    // the pixels (such as opaque runs for keyed copies) knows when to rebuild.
+    uint64_t contentVersion() const { return version_; }
     // The palette attached to this surface, if any (00RRGGBB entries).
     const uint32_t* ownPalette() const;
 
@@ -76,6 +80,10 @@ private:
     const uint32_t* paletteColors() const;
     PixelArea area();
     HRESULT finishPrimaryBlit();
+    // Copies `src` of this surface to (x, y) of `to` from cached opaque runs;
+    // false when no cache is available (the caller copies pixel by pixel).
+    bool copyKeyedFromRuns(const PixelArea& to, int x, int y, const Rect& src, uint32_t key);
+    struct RunCache;
 
     std::shared_ptr<DisplayDevice> device_;
     int width_;
@@ -85,12 +93,14 @@ private:
     int pitch_;
     std::vector<uint8_t> pixels_;
     bool lost_ = false;
+    uint64_t version_ = 0;
     int locks_ = 0;
     std::unique_ptr<gdi::DeviceContext> dc_;
     std::optional<DDCOLORKEY> colorKey_;
     std::shared_ptr<DirectDrawPalette> palette_;
     std::shared_ptr<DirectDrawClipper> clipper_;
     std::shared_ptr<DirectDrawSurface> backBuffer_;
+    std::unique_ptr<RunCache> runs_;
 };
 
 using IDirectDrawSurface = DirectDrawSurface;

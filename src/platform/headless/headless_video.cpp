@@ -26,7 +26,10 @@ void HeadlessVideo::present(const FrameView& frame)
     height_ = frame.height;
     rgb_.assign(static_cast<std::size_t>(width_) * height_, 0);
     const auto* base = static_cast<const uint8_t*>(frame.pixels);
-    if (!base) return;
+    if (!base) {
+        if (onPresent_) onPresent_(*this);
+        return;
+    }
     for (int y = 0; y < height_; ++y) {
         const uint8_t* row = base + static_cast<std::ptrdiff_t>(y) * frame.pitch;
         for (int x = 0; x < width_; ++x) {
@@ -59,6 +62,7 @@ void HeadlessVideo::present(const FrameView& frame)
             rgb_[static_cast<std::size_t>(y) * width_ + x] = rgb;
         }
     }
+    if (onPresent_) onPresent_(*this);
 }
 
 }  // namespace platform

@@ -1,6 +1,7 @@
 #pragma once
 // Presented frames are kept, so tests can read the pixels the player would see.
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "platform/video.h"
@@ -24,6 +25,9 @@ public:
     void setDisplayModes(std::vector<DisplayModeInfo> modes) { modes_ = std::move(modes); customModes_ = true; }
     void setWorkArea(const Rect& area) { workArea_ = area; }
     int presentedCount() const { return presented_; }
+    // Called after every presented frame, so a test can look at each one
+    // (frame() holds it) and not only the last.
+    void setOnPresent(std::function<void(const HeadlessVideo&)> listener) { onPresent_ = std::move(listener); }
     // The last presented frame, converted to 00RRGGBB.
     int frameWidth() const { return width_; }
     int frameHeight() const { return height_; }
@@ -41,6 +45,7 @@ private:
     int width_ = 0;
     int height_ = 0;
     std::vector<uint32_t> rgb_;
+    std::function<void(const HeadlessVideo&)> onPresent_;
 };
 
 }  // namespace platform

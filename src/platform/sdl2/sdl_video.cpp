@@ -22,6 +22,21 @@ int bitsOf(Uint32 format) { return SDL_BITSPERPIXEL(format) == 24 && SDL_BYTESPE
 
 }  // namespace
 
+SdlVideo::SdlVideo(SdlWindow& window) : window_(window) { createRenderer(); }
+
+bool SdlVideo::createRenderer()
+{
+    if (renderer_) return true;
+    renderer_ = SDL_CreateRenderer(window_.handle(), -1, SDL_RENDERER_ACCELERATED);
+    if (!renderer_) renderer_ = SDL_CreateRenderer(window_.handle(), -1, SDL_RENDERER_SOFTWARE);
+    if (!renderer_) {
+        std::fprintf(stderr, "Brindlecog: cannot draw in the window: %s\n", SDL_GetError());
+        return false;
+    }
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
+    return true;
+}
+
 SdlVideo::~SdlVideo()
 {
     if (texture_) SDL_DestroyTexture(texture_);
@@ -67,15 +82,7 @@ Rect SdlVideo::workArea() const
 
 bool SdlVideo::prepare(const FrameView& frame)
 {
-    if (!renderer_) {
-        renderer_ = SDL_CreateRenderer(window_.handle(), -1, SDL_RENDERER_ACCELERATED);
-        if (!renderer_) renderer_ = SDL_CreateRenderer(window_.handle(), -1, SDL_RENDERER_SOFTWARE);
-        if (!renderer_) {
-            std::fprintf(stderr, "Brindlecog: cannot draw in the window: %s\n", SDL_GetError());
-            return false;
-        }
-        SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
-    }
+    if (!createRenderer()) return false;
     const Uint32 format = sdlFormat(frame.layout);
     if (!texture_ || format != textureFormat_ || frame.width != textureWidth_ || frame.height != textureHeight_) {
         if (texture_) SDL_DestroyTexture(texture_);

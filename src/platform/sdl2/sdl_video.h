@@ -12,7 +12,9 @@ namespace platform {
 
 class SdlVideo final : public VideoOutput {
 public:
-    explicit SdlVideo(SdlWindow& window) : window_(window) {}
+    // Creates the renderer at once: making one may re-create the native
+    // window, which must happen before anybody places or sizes it.
+    explicit SdlVideo(SdlWindow& window);
     ~SdlVideo() override;
     SdlVideo(const SdlVideo&) = delete;
     SdlVideo& operator=(const SdlVideo&) = delete;
@@ -27,6 +29,7 @@ public:
 
 private:
     bool prepare(const FrameView& frame);
+    bool createRenderer();
 
     SdlWindow& window_;
     SDL_Renderer* renderer_ = nullptr;

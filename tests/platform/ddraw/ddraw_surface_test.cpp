@@ -141,6 +141,59 @@ TEST(Blt, FillsCopiesWithKeyAndStretchesInsideTheSurfaceOnly)
     EXPECT_EQ(at(*dst, 5, 6), 0xF800);
 }
 
+TEST(Blt, KeyedCopiesOfEveryWidthSkipExactlyTheKeyPixels)
+{
+    Display d;
+    for (int width : {1, 7, 8, 9, 13, 16, 31}) {
+        auto src = d.offscreen(width, 2);
+        auto dst = d.offscreen(width, 2, 0x5555);
+        DDSURFACEDESC desc;
+        ASSERT_EQ(src->Lock(nullptr, desc, DDLOCK_WAIT), DD_OK);
+        auto* row = static_cast<uint8_t*>(desc.lpSurface);
+        for (int x = 0; x < width; ++x) {
+            const uint16_t v = x % 3 == 0 ? 0xF81F : uint16_t(x + 1);
+            row[2 * x] = uint8_t(v);
+            row[2 * x + 1] = uint8_t(v >> 8);
+        }
+        src->Unlock(nullptr);
+        DDCOLORKEY key{0xF81F, 0xF81F};
+        src->SetColorKey(DDCKEY_SRCBLT, &key);
+        const RECT line{0, 0, width, 1};
+        ASSERT_EQ(dst->BltFast(0, 1, src.get(), &line, DDBLTFAST_SRCCOLORKEY), DD_OK);
+        for (int x = 0; x < width; ++x)
+            EXPECT_EQ(at(*dst, x, 1), x % 3 == 0 ? 0x5555 : x + 1) << "width " << width << " x " << x;
+    }
+}
+
+TEST(Blt, RepeatedKeyedCopiesFollowChangesToTheSourceAndItsKey)
+{
+    Display d;
+    auto src = d.offscreen(6, 3, 0x07E0);
+    DDBLTFX fx;
+    fx.dwFillColor = 0;
+    const RECT hole{1, 1, 3, 2};
+    src->Blt(&hole, nullptr, nullptr, DDBLT_COLORFILL, &fx);
+    DDCOLORKEY black{0, 0};
+    src->SetColorKey(DDCKEY_SRCBLT, &black);
+    auto dst = d.offscreen(10, 10, 0x1111);
+    const RECT part{1, 0, 5, 3};
+    for (int i = 0; i < 4; ++i) {  // the same picture, drawn again and again
+        ASSERT_EQ(dst->BltFast(i, 0, src.get(), &part, DDBLTFAST_SRCCOLORKEY), DD_OK);
+        EXPECT_EQ(at(*dst, i, 1), i < 2 ? 0x1111 : 0x07E0) << i;  // the hole shows what lies below
+        EXPECT_EQ(at(*dst, i + 2, 1), 0x07E0) << i;
+    }
+    fx.dwFillColor = 0xF800;  // the picture changes...
+    src->Blt(&hole, nullptr, nullptr, DDBLT_COLORFILL, &fx);
+    dst->BltFast(0, 5, src.get(), &part, DDBLTFAST_SRCCOLORKEY);
+    EXPECT_EQ(at(*dst, 0, 6), 0xF800);
+    DDCOLORKEY green{0x07E0, 0x07E0};  // ...and so does its key
+    src->SetColorKey(DDCKEY_SRCBLT, &green);
+    dst->BltFast(0, 5, src.get(), &part, DDBLTFAST_SRCCOLORKEY);
+    dst->BltFast(4, 5, src.get(), &part, DDBLTFAST_SRCCOLORKEY);
+    EXPECT_EQ(at(*dst, 4, 6), 0xF800);
+    EXPECT_EQ(at(*dst, 6, 6), 0x1111);  // green is the key now: skipped
+}
+
 TEST(SurfaceState, DeviceContextAndLocksKeepBlitsOut)
 {
     Display d;
@@ -162,6 +215,28 @@ TEST(SurfaceState, DeviceContextAndLocksKeepBlitsOut)
     EXPECT_EQ(s->GetDC(dc), DDERR_SURFACEBUSY);
     EXPECT_EQ(s->Unlock(nullptr), DD_OK);
     EXPECT_EQ(s->Unlock(nullptr), DDERR_NOTLOCKED);
+}
+
+TEST(SurfaceState, ContentVersionMovesOnlyWhenThePixelsMayChange)
+{
+    Display d;
+    auto s = d.offscreen(4, 4);
+    auto other = d.offscreen(4, 4);
+    uint64_t v = s->contentVersion();
+    other->BltFast(0, 0, s.get(), nullptr, 0);  // read as a source
+    EXPECT_EQ(s->contentVersion(), v);
+    s->BltFast(0, 0, other.get(), nullptr, 0);
+    EXPECT_GT(s->contentVersion(), v);
+    v = s->contentVersion();
+    DDSURFACEDESC desc;
+    s->Lock(nullptr, desc, DDLOCK_WAIT);
+    s->Unlock(nullptr);
+    EXPECT_GT(s->contentVersion(), v);
+    v = s->contentVersion();
+    platform::gdi::HDC dc = nullptr;
+    s->GetDC(dc);
+    s->ReleaseDC(dc);
+    EXPECT_GT(s->contentVersion(), v);
 }
 
 TEST(SurfaceState, ExclusiveFocusLossLosesUntilActiveAgain)

@@ -1,6 +1,8 @@
 // Bringing the display up: both generations, both modes, the machine checks.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "screen_fixture.h"
 
 namespace {
@@ -42,6 +44,18 @@ TEST_P(InitializeIn, OpensAnBlack800x600x16DisplayAndPresentsTheBackBuffer)
     d.screen.Clear();
     d.screen.Flip();
     EXPECT_EQ(d.backend.headlessVideo().pixel(12, 12), 0u);
+}
+
+TEST(InitializeSettle, PresentsOneBlackFrameEvenOverAnOldPicture)
+{
+    HeadlessDisplay d(true);
+    d.screen.Initialize();
+    d.screen.BackBuffer()->FillRect(0, 0, 800, 600, 0xFFFFFF);
+    d.screen.Flip();
+    std::vector<uint32_t> seen;
+    d.backend.headlessVideo().setOnPresent([&](const platform::HeadlessVideo& v) { seen.push_back(v.pixel(799, 599)); });
+    d.screen.Initialize();
+    EXPECT_EQ(seen, std::vector<uint32_t>{0u});
 }
 
 TEST(InitializeWindowed, SizesTheClientAreaAndPlacesTheWindowInTheWorkArea)
