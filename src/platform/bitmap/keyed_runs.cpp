@@ -57,9 +57,8 @@ inline void copyRun(std::uint8_t* to, const std::uint8_t* from, std::size_t n)
         } else {
             for (std::size_t i = 0; i < n; ++i) to[i] = from[i];
         }
-    } else if (n <= 64) {
+    } else if (n <= 32) {
         std::memcpy(to, from, 16);
-        for (std::size_t at = 16; at + 16 < n; at += 16) std::memcpy(to + at, from + at, 16);
         std::memcpy(to + n - 16, from + n - 16, 16);
     } else {
         std::memcpy(to, from, n);
