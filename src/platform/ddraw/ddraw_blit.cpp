@@ -1,5 +1,6 @@
 #include "platform/ddraw/ddraw_blit.h"
 
+#include <algorithm>
 #include <cstring>
 
 #if defined(__SSE2__)
@@ -54,14 +55,11 @@ void fillArea(const PixelArea& dst, const Rect& rect, uint32_t value)
         uint8_t* row = at(dst, rect.left, y);
         switch (dst.bytesPerPixel) {
         case 1: std::memset(row, static_cast<int>(value & 0xFF), static_cast<std::size_t>(w)); break;
-        case 2: {
-            const auto v = static_cast<uint16_t>(value);
-            for (int i = 0; i < w; ++i) std::memcpy(row + 2 * i, &v, 2);
+        case 2:
+            // Rows of surfaces start on even addresses (pitches are multiples of 4).
+            std::fill_n(reinterpret_cast<uint16_t*>(row), w, static_cast<uint16_t>(value));
             break;
-        }
-        case 4:
-            for (int i = 0; i < w; ++i) std::memcpy(row + 4 * i, &value, 4);
-            break;
+        case 4: std::fill_n(reinterpret_cast<uint32_t*>(row), w, value); break;
         default:
             for (int i = 0; i < w; ++i) writePixel(row + i * dst.bytesPerPixel, dst.bytesPerPixel, value);
             break;

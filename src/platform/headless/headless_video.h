@@ -45,6 +45,8 @@ private:
     int width_ = 0;
     int height_ = 0;
     std::vector<uint32_t> rgb_;
+    std::vector<uint32_t> table16_;  // 16-bit pixel to 00RRGGBB, for tableLayout_
+    PixelLayout tableLayout_ = PixelLayout::Indexed8;
     std::function<void(const HeadlessVideo&)> onPresent_;
 };
 
