@@ -114,6 +114,8 @@ void TfrmMain::FormCreate()
     // 16. The game draws its own cursors.
     window().setBusyCursor(false);
     window().setCursorVisible(false);
+    // The hidden pointer stays with the game while it has the focus.
+    window().setMouseConfined(true);
     // 17.
     SetGameState(gsIntro);
     // 18.

@@ -14,6 +14,9 @@ struct RawMouse {
     int dy = 0;
     int wheel = 0;
     std::array<uint8_t, 4> buttons{};  // 0x80 while held
+    // Buttons pressed since the last read: a click shorter than a frame
+    // still reads as down once. The reader clears them.
+    std::array<uint8_t, 4> pressed{};
 };
 
 struct RawJoystick {
@@ -33,6 +36,9 @@ struct RawJoystick {
 
 struct RawInput {
     std::array<uint8_t, 256> keys{};  // by DirectInput scan code, 0x80 while held
+    // Keys pressed since the last read, for taps shorter than a frame; the
+    // reader clears them.
+    std::array<uint8_t, 256> pressed{};
     RawMouse mouse;
     std::vector<RawJoystick> joysticks;
 };

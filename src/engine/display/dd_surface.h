@@ -174,8 +174,7 @@ public:
 // The software pixel routines (alpha blending and the pixel-exact overlap
 // test) belong to the image code. A surface reaches them only through these
 // two functions, which that code defines in engine/display/pixel_routines.cpp
-// (declared in pixel_routines.h). Until that header exists a stand-in from
-// dd_surface_pixel_fallback.cpp answers: nothing blended, overlap = collision.
+// (declared in pixel_routines.h).
 HRESULT SoftwareAlphaBlend(TDDrawSurface& dest, int x, int y, int32_t format, uint32_t alpha, bool transparent,
                            const TRect* src, TDDrawSurface& source);
 bool SoftwarePixelCollision(TDDrawSurface& self, TDDrawSurface& other, int width, int height, const TRect& ownRect,

@@ -11,8 +11,10 @@ KeyboardDevice::KeyboardDevice(Backend& backend, uint32_t runtimeVersion)
 
 void KeyboardDevice::readState(void* data)
 {
-    const auto& keys = rawInput().keys;
-    std::memcpy(data, keys.data(), keys.size());
+    auto& raw = rawInput();
+    auto* out = static_cast<uint8_t*>(data);
+    for (std::size_t i = 0; i < raw.keys.size(); ++i) out[i] = raw.keys[i] | raw.pressed[i];
+    raw.pressed.fill(0);
     // No key has scan code 0, so key maps use it for "no key".
     static_cast<uint8_t*>(data)[0] = 0;
 }
@@ -32,6 +34,7 @@ void MouseDevice::onAcquire()
 {
     RawMouse& mouse = rawInput().mouse;
     mouse.dx = mouse.dy = mouse.wheel = 0;
+    mouse.pressed.fill(0);
 }
 
 void MouseDevice::readState(void* data)
@@ -41,8 +44,10 @@ void MouseDevice::readState(void* data)
     state.lX = mouse.dx;
     state.lY = mouse.dy;
     state.lZ = mouse.wheel;
-    for (std::size_t i = 0; i < state.rgbButtons.size(); ++i) state.rgbButtons[i] = mouse.buttons[i] & 0x80;
+    for (std::size_t i = 0; i < state.rgbButtons.size(); ++i)
+        state.rgbButtons[i] = (mouse.buttons[i] | mouse.pressed[i]) & 0x80;
     mouse.dx = mouse.dy = mouse.wheel = 0;
+    mouse.pressed.fill(0);
     std::memcpy(data, &state, sizeof state);
 }
 

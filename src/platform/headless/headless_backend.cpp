@@ -59,6 +59,7 @@ void HeadlessBackend::keyDown(uint8_t scanCode)
 {
     const bool repeat = input_.keys[scanCode] != 0;
     input_.keys[scanCode] = 0x80;
+    input_.pressed[scanCode] = 0x80;
     queue_.push_back({EventType::KeyDown, scanCode, repeat});
 }
 
@@ -76,7 +77,10 @@ void HeadlessBackend::mouseMove(int dx, int dy)
 
 void HeadlessBackend::mouseButton(int button, bool down)
 {
-    if (button >= 0 && button < 4) input_.mouse.buttons[static_cast<std::size_t>(button)] = down ? 0x80 : 0;
+    if (button < 0 || button >= 4) return;
+    const auto i = static_cast<std::size_t>(button);
+    input_.mouse.buttons[i] = down ? 0x80 : 0;
+    if (down) input_.mouse.pressed[i] = 0x80;
 }
 
 void HeadlessBackend::mouseWheel(int delta) { input_.mouse.wheel += delta; }

@@ -35,6 +35,7 @@ bool SdlInput::handle(const SDL_Event& event)
     case SDL_KEYUP: {
         const uint8_t code = sdlScancodeToDik(event.key.keysym.scancode);
         if (code) state_.keys[code] = event.type == SDL_KEYDOWN ? 0x80 : 0;
+        if (code && event.type == SDL_KEYDOWN) state_.pressed[code] = 0x80;
         return true;
     }
     case SDL_MOUSEMOTION:
@@ -44,7 +45,11 @@ bool SdlInput::handle(const SDL_Event& event)
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP: {
         const int i = mouseButtonIndex(event.button.button);
-        if (i >= 0) state_.mouse.buttons[static_cast<std::size_t>(i)] = event.type == SDL_MOUSEBUTTONDOWN ? 0x80 : 0;
+        if (i >= 0) {
+            const bool down = event.type == SDL_MOUSEBUTTONDOWN;
+            state_.mouse.buttons[static_cast<std::size_t>(i)] = down ? 0x80 : 0;
+            if (down) state_.mouse.pressed[static_cast<std::size_t>(i)] = 0x80;
+        }
         return true;
     }
     case SDL_MOUSEWHEEL:
@@ -61,6 +66,7 @@ bool SdlInput::handle(const SDL_Event& event)
 void SdlInput::releaseAll()
 {
     state_.keys.fill(0);
+    state_.pressed.fill(0);
     state_.mouse = RawMouse{};
     for (RawJoystick& pad : state_.joysticks) {
         pad.axes.fill(0);
