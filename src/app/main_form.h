@@ -88,10 +88,6 @@ public:
     // Counts frames run, for tests and the frame-rate display.
     uint64_t FrameCount() const { return FFrameCount; }
 
-protected:
-    void formKeyDown(int key) override;
-    void formClose(platform::CloseAction& action) override;
-
     // The asset catalogue.
     void LoadImages();
     void LoadImage(const std::string& file, const std::string& folder, const std::string& name, int patternWidth,
@@ -106,6 +102,10 @@ protected:
     TFXEditBox& PlayerNameBox();
     // Why the last save failed; empty when it did not.
     std::string FHighScoreError;
+
+protected:
+    void formKeyDown(int key) override;
+    void formClose(platform::CloseAction& action) override;
 
 private:
     void FormDestroy();
