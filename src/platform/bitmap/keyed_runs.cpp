@@ -121,7 +121,6 @@ void TKeyedRuns::Build(const std::uint8_t* pixels, std::int32_t pitch, int width
             const std::size_t from = spans[i] * static_cast<std::size_t>(bytes_);
             const std::size_t to = spans[i + 1] * static_cast<std::size_t>(bytes_);
             stream_.insert(stream_.end(), row + from, row + to);
-            stream_.resize((stream_.size() + 3) & ~std::size_t{3}, 0);
             ++runCount_;
         }
         header(0, 0);
@@ -153,7 +152,7 @@ void TKeyedRuns::Copy(int srcX, int srcY, int width, int height, std::uint8_t* d
                 if (h.begin >= right) break;
                 if (b < e) copyRun(dstRow + (b - left) * bytes, at + (b - h.begin) * bytes, (e - b) * bytes);
             }
-            at += (n + 3) & ~std::size_t{3};
+            at += n;
         }
     }
 }

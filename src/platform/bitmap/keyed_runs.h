@@ -41,8 +41,9 @@ public:
     void Copy(int srcX, int srcY, int width, int height, std::uint8_t* dst, std::int32_t dstPitch) const;
 
 private:
-    // In the stream every run is a header and then `length` pixels, padded
-    // to 4 bytes; a row ends with a header of length 0.
+    // In the stream every run is a header and then its `length` pixels; a
+    // row ends with a header of length 0. Headers are read with memcpy, so
+    // nothing needs aligning.
     struct RunHeader {
         std::uint16_t begin;
         std::uint16_t length;
