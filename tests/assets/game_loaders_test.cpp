@@ -61,7 +61,9 @@ TEST(GameLoaders, EveryImageLoadsWithItsCatalogueLayout)
         bool hasKey = false;
         for (int y = 0; y < bitmap->Height() && !hasKey; ++y)
             for (int x = 0; x < bitmap->Width() && !hasKey; ++x) hasKey = (bitmap->Pixel(x, y) & 0xFFFFFF) == key;
-        if (entry.transparent && !fullBleed) EXPECT_TRUE(hasKey);
+        if (entry.transparent && !fullBleed) {
+            EXPECT_TRUE(hasKey);
+        }
     }
     EXPECT_EQ(list.Items().Count(), 89);
     // Lookups ignore case, as the menus and the title rely on.
