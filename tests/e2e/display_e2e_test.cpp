@@ -42,3 +42,37 @@ TEST(DisplayEndToEnd, FrameRateTextShowsWhenAskedFor)
     EXPECT_EQ(backend.errors().size(), 0u);
     (void)inkElsewhere;
 }
+
+TEST(DisplayEndToEnd, LosingTheFullScreenDisplayPausesAndRestoresEverything)
+{
+    GameFolder dir;  // no settings file: full screen
+    platform::HeadlessBackend backend;
+    GameSession session(backend, dir.folder());
+    int framesAtLoss = 0, framesWhileAway = 0, framesBack = 0;
+    int32_t introLeft = 0, introBack = 0;
+    uint32_t titlePixel = 0;
+    bool fullScreen = false;
+    backend.at(1000, [&](platform::HeadlessBackend& b) {
+        b.minimize();
+        framesAtLoss = b.headlessVideo().presentedCount();
+        introLeft = session.form()->FIntroTime;
+    });
+    backend.at(9000, [&](platform::HeadlessBackend& b) {
+        framesWhileAway = b.headlessVideo().presentedCount();
+        introBack = session.form()->FIntroTime;
+        b.restore();
+    });
+    backend.at(9500, [&](platform::HeadlessBackend& b) {
+        framesBack = b.headlessVideo().presentedCount();
+        titlePixel = b.headlessVideo().pixel(400, 300);
+        fullScreen = b.headlessVideo().fullScreen();
+    });
+    backend.closeAfter(9600);
+    EXPECT_EQ(session.run(), 0);
+    EXPECT_TRUE(fullScreen);
+    EXPECT_LE(framesWhileAway - framesAtLoss, 1) << "nothing is drawn while the display is away";
+    EXPECT_EQ(introBack, introLeft) << "and no time passes for the game";
+    EXPECT_GT(framesBack - framesWhileAway, 40);
+    EXPECT_NE(titlePixel, 0u) << "the title picture is back after the surfaces were restored";
+    EXPECT_TRUE(backend.errors().empty());
+}
