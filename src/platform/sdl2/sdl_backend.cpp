@@ -116,7 +116,12 @@ private:
     void windowEvent(const SDL_WindowEvent& w)
     {
         switch (w.event) {
+        case SDL_WINDOWEVENT_SHOWN:
+        case SDL_WINDOWEVENT_EXPOSED:
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+        case SDL_WINDOWEVENT_MAXIMIZED: video_.invalidate(); break;
         case SDL_WINDOWEVENT_FOCUS_GAINED:
+            video_.invalidate();
             window_.focusChanged(true);
             pending_.push_back({EventType::FocusGained});
             break;
@@ -126,7 +131,10 @@ private:
             pending_.push_back({EventType::FocusLost});
             break;
         case SDL_WINDOWEVENT_MINIMIZED: pending_.push_back({EventType::Minimized}); break;
-        case SDL_WINDOWEVENT_RESTORED: pending_.push_back({EventType::Restored}); break;
+        case SDL_WINDOWEVENT_RESTORED:
+            video_.invalidate();
+            pending_.push_back({EventType::Restored});
+            break;
         case SDL_WINDOWEVENT_MOVED: pending_.push_back({EventType::Moved, 0, false, w.data1, w.data2}); break;
         case SDL_WINDOWEVENT_CLOSE: pending_.push_back({EventType::Close}); break;
         default: break;

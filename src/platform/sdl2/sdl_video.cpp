@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 
 namespace platform {
 namespace {
@@ -45,6 +46,7 @@ SdlVideo::~SdlVideo()
 
 bool SdlVideo::setFullScreen(bool fullScreen)
 {
+    invalidate();
     return SDL_SetWindowFullscreen(window_.handle(), fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) == 0;
 }
 
@@ -96,9 +98,42 @@ bool SdlVideo::prepare(const FrameView& frame)
     return true;
 }
 
+bool SdlVideo::sameAsShown(const FrameView& frame, int bytesPerRow) const
+{
+    if (stale_ || frame.layout != shownLayout_ || frame.width != shownWidth_ || frame.height != shownHeight_ ||
+        frame.layout == PixelLayout::Indexed8)
+        return false;
+    const auto* base = static_cast<const uint8_t*>(frame.pixels);
+    for (int y = 0; y < frame.height; ++y)
+        if (std::memcmp(base + static_cast<std::ptrdiff_t>(y) * frame.pitch,
+                        shown_.data() + static_cast<std::size_t>(y) * bytesPerRow, bytesPerRow) != 0)
+            return false;
+    return true;
+}
+
+void SdlVideo::remember(const FrameView& frame, int bytesPerRow)
+{
+    shown_.resize(static_cast<std::size_t>(bytesPerRow) * frame.height);
+    const auto* base = static_cast<const uint8_t*>(frame.pixels);
+    for (int y = 0; y < frame.height; ++y)
+        std::memcpy(shown_.data() + static_cast<std::size_t>(y) * bytesPerRow,
+                    base + static_cast<std::ptrdiff_t>(y) * frame.pitch, bytesPerRow);
+    shownLayout_ = frame.layout;
+    shownWidth_ = frame.width;
+    shownHeight_ = frame.height;
+    stale_ = false;
+}
+
 void SdlVideo::present(const FrameView& frame)
 {
-    if (!frame.pixels || frame.width <= 0 || frame.height <= 0 || !prepare(frame)) return;
+    if (!frame.pixels || frame.width <= 0 || frame.height <= 0) return;
+    const int bytesPerPixel = frame.layout == PixelLayout::Indexed8 ? 1
+                              : frame.layout == PixelLayout::Rgb888  ? 3
+                              : frame.layout == PixelLayout::Xrgb8888 ? 4
+                                                                      : 2;
+    const int bytesPerRow = frame.width * bytesPerPixel;
+    if (sameAsShown(frame, bytesPerRow)) return;
+    if (!prepare(frame)) return;
     if (frame.layout == PixelLayout::Indexed8) {
         expanded_.resize(static_cast<std::size_t>(frame.width) * frame.height);
         const auto* base = static_cast<const uint8_t*>(frame.pixels);
@@ -115,6 +150,7 @@ void SdlVideo::present(const FrameView& frame)
     SDL_RenderClear(renderer_);
     SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
     SDL_RenderPresent(renderer_);
+    if (frame.layout != PixelLayout::Indexed8) remember(frame, bytesPerRow);
 }
 
 }  // namespace platform

@@ -26,8 +26,15 @@ public:
     int displayCount() const override { return SDL_GetNumVideoDisplays(); }
     Rect workArea() const override;
     void present(const FrameView& frame) override;
+    // The window needs its picture again (shown, exposed, resized): the next
+    // frame is presented even when it equals the last one.
+    void invalidate() { stale_ = true; }
 
 private:
+    // Menus and the title show the same picture frame after frame; sending
+    // it to the window again only costs the desktop's compositor.
+    bool sameAsShown(const FrameView& frame, int bytesPerRow) const;
+    void remember(const FrameView& frame, int bytesPerRow);
     bool prepare(const FrameView& frame);
     bool createRenderer();
 
@@ -38,6 +45,11 @@ private:
     int textureWidth_ = 0;
     int textureHeight_ = 0;
     std::vector<uint32_t> expanded_;  // 8-bit frames go through the palette
+    std::vector<uint8_t> shown_;      // the last frame sent to the window
+    PixelLayout shownLayout_ = PixelLayout::Rgb565;
+    int shownWidth_ = 0;
+    int shownHeight_ = 0;
+    bool stale_ = true;
 };
 
 }  // namespace platform
