@@ -47,6 +47,12 @@ SdlVideo::~SdlVideo()
 bool SdlVideo::setFullScreen(bool fullScreen)
 {
     invalidate();
+    // A window still hidden does not change its mode on every desktop, so
+    // the display shows itself when it takes over the screen.
+    if (fullScreen && !window_.visible()) window_.show();
+    // Let a move or resize still on its way to the window system land first:
+    // otherwise some desktops drop the switch to full screen.
+    SDL_PumpEvents();
     return SDL_SetWindowFullscreen(window_.handle(), fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) == 0;
 }
 
@@ -132,8 +138,18 @@ void SdlVideo::present(const FrameView& frame)
                               : frame.layout == PixelLayout::Xrgb8888 ? 4
                                                                       : 2;
     const int bytesPerRow = frame.width * bytesPerPixel;
-    if (sameAsShown(frame, bytesPerRow)) return;
     if (!prepare(frame)) return;
+    // Some desktops resize the window without telling the renderer in time;
+    // keep the letter-boxed picture fitted to what the window really is.
+    int outputWidth = 0, outputHeight = 0;
+    SDL_GetRendererOutputSize(renderer_, &outputWidth, &outputHeight);
+    if (outputWidth != outputWidth_ || outputHeight != outputHeight_) {
+        outputWidth_ = outputWidth;
+        outputHeight_ = outputHeight;
+        SDL_RenderSetLogicalSize(renderer_, frame.width, frame.height);
+        stale_ = true;
+    }
+    if (sameAsShown(frame, bytesPerRow)) return;
     if (frame.layout == PixelLayout::Indexed8) {
         expanded_.resize(static_cast<std::size_t>(frame.width) * frame.height);
         const auto* base = static_cast<const uint8_t*>(frame.pixels);

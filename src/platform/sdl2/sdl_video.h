@@ -50,6 +50,8 @@ private:
     int shownWidth_ = 0;
     int shownHeight_ = 0;
     bool stale_ = true;
+    int outputWidth_ = 0;
+    int outputHeight_ = 0;
 };
 
 }  // namespace platform
