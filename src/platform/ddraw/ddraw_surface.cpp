@@ -6,14 +6,10 @@
 
 #include "platform/ddraw/ddraw_device.h"
 
-#if __has_include("platform/bitmap/keyed_runs.h")
 #include "platform/bitmap/keyed_runs.h"
-#define BRINDLECOG_KEYED_RUNS 1
-#endif
 
 namespace platform::ddraw {
 
-#ifdef BRINDLECOG_KEYED_RUNS
 // Opaque runs of this surface as a keyed source. Built only once the pixels
 // have stayed the same for two keyed copies, so a surface that is drawn on
 // between copies never pays for a scan it cannot reuse.
@@ -22,9 +18,6 @@ struct DirectDrawSurface::RunCache {
     uint64_t builtVersion = 0;
     uint64_t seenVersion = ~uint64_t{0};
 };
-#else
-struct DirectDrawSurface::RunCache {};
-#endif
 namespace {
 
 bool inside(const Rect& r, int width, int height)
@@ -82,7 +75,6 @@ HRESULT DirectDrawSurface::finishPrimaryBlit()
 
 bool DirectDrawSurface::copyKeyedFromRuns(const PixelArea& to, int x, int y, const Rect& src, uint32_t key)
 {
-#ifdef BRINDLECOG_KEYED_RUNS
     if (!runs_) runs_ = std::make_unique<RunCache>();
     RunCache& cache = *runs_;
     const bool current = cache.runs.Built() && cache.builtVersion == version_ && cache.runs.Key() == key;
@@ -99,10 +91,6 @@ bool DirectDrawSurface::copyKeyedFromRuns(const PixelArea& to, int x, int y, con
                     to.pixels + static_cast<std::ptrdiff_t>(y) * to.pitch + static_cast<std::ptrdiff_t>(x) * to.bytesPerPixel,
                     to.pitch);
     return true;
-#else
-    (void)to, (void)x, (void)y, (void)src, (void)key;
-    return false;
-#endif
 }
 
 HRESULT DirectDrawSurface::Blt(const RECT* dst, DirectDrawSurface* source, const RECT* src, uint32_t flags,
