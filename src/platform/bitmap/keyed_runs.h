@@ -1,6 +1,6 @@
 #pragma once
-// The opaque runs of a colour-keyed picture, row by row, each followed by
-// its own pixels. A sprite drawn with a colour key spends most of a
+// The opaque runs of a colour-keyed picture, in one stream, each followed
+// by its own pixels. A sprite drawn with a colour key spends most of a
 // per-pixel copy on comparing pixels with the key; with the runs known in
 // advance a keyed copy is one memcpy per run, reading only the pixels that
 // are drawn, from one stream, as fast as a plain copy.
@@ -11,6 +11,7 @@
 // or fill onto it); a keyed blit from it rebuilds the runs when the key or
 // the counter differs from the build's, then calls Copy instead of the
 // per-pixel loop.
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -41,13 +42,24 @@ public:
     void Copy(int srcX, int srcY, int width, int height, std::uint8_t* dst, std::int32_t dstPitch) const;
 
 private:
-    // In the stream every run is a header and then its `length` pixels; a
-    // row ends with a header of length 0. Headers are read with memcpy, so
-    // nothing needs aligning.
+    // In the stream every run is a header and then its `length` pixels.
+    // `rows` counts the rows from the previous run's row (from row 0 for the
+    // first), so a copy of the whole picture walks the stream in one loop
+    // with no per-row lookups or end-of-row markers: the only branches left
+    // are the ones that size each copy. A gap of more empty rows than 16
+    // bits hold is bridged by runs of length 0. Headers are read with
+    // memcpy, so nothing needs aligning.
     struct RunHeader {
+        std::uint16_t rows;
         std::uint16_t begin;
         std::uint16_t length;
     };
+
+    static RunHeader readHeader(const std::uint8_t* at);
+    template <int Bytes>
+    void copyWhole(std::uint8_t* dst, std::int32_t dstPitch) const;
+    template <int Bytes>
+    void copyRows(int srcX, int srcY, int width, int height, std::uint8_t* dst, std::int32_t dstPitch) const;
 
     bool built_ = false;
     std::uint32_t key_ = 0;
@@ -55,7 +67,9 @@ private:
     int height_ = 0;
     int bytes_ = 0;
     std::size_t runCount_ = 0;
-    std::vector<std::uint32_t> rowStart_;  // byte offset of each row in stream_
+    // Byte offset in stream_ of the first run of each row, and the stream's
+    // end: for copies of part of the picture.
+    std::vector<std::uint32_t> rowStart_;
     std::vector<std::uint8_t> stream_;
 };
 

@@ -60,4 +60,30 @@ TEST(KeyedRuns, RowsOfOnlyKeyOrOnlyOpaquePixels)
     EXPECT_FALSE(runs.Built());
 }
 
+// The stream counts rows from one run to the next in 16 bits; a longer gap
+// of empty rows must still land the next run on its own row.
+TEST(KeyedRuns, GapsOfMoreEmptyRowsThanSixteenBitsHold)
+{
+    const int w = 3, h = 70000 * 2 + 5;
+    const std::uint16_t key = 0;
+    std::vector<std::uint16_t> px(static_cast<std::size_t>(w) * h, key);
+    for (int y : {0, 1, 70001, 140003, h - 1}) px[static_cast<std::size_t>(y) * w + 1] = static_cast<std::uint16_t>(y + 1);
+    TKeyedRuns runs;
+    runs.Build(reinterpret_cast<const std::uint8_t*>(px.data()), w * 2, w, h, 2, key);
+    ASSERT_TRUE(runs.Built());
+    EXPECT_EQ(runs.RunCount(), 5u);
+    std::vector<std::uint16_t> whole(px.size(), 0xAAAA);
+    runs.Copy(0, 0, w, h, reinterpret_cast<std::uint8_t*>(whole.data()), w * 2);
+    for (std::size_t i = 0; i < px.size(); ++i)
+        ASSERT_EQ(whole[i], px[i] == key ? 0xAAAA : px[i]) << "pixel " << i;
+    // Part of the picture, starting inside a gap.
+    std::vector<std::uint16_t> part(static_cast<std::size_t>(2) * 70010, 0xAAAA);
+    runs.Copy(1, 70000, 2, 70010, reinterpret_cast<std::uint8_t*>(part.data()), 4);
+    for (int y = 0; y < 70010; ++y) {
+        const std::uint16_t want = px[static_cast<std::size_t>(70000 + y) * w + 1];
+        ASSERT_EQ(part[static_cast<std::size_t>(y) * 2], want == key ? 0xAAAA : want) << "row " << y;
+        ASSERT_EQ(part[static_cast<std::size_t>(y) * 2 + 1], 0xAAAA) << "row " << y;
+    }
+}
+
 }  // namespace
