@@ -77,9 +77,10 @@ TEST(KeyedRuns, GapsOfMoreEmptyRowsThanSixteenBitsHold)
     for (std::size_t i = 0; i < px.size(); ++i)
         ASSERT_EQ(whole[i], px[i] == key ? 0xAAAA : px[i]) << "pixel " << i;
     // Part of the picture, starting inside a gap.
-    std::vector<std::uint16_t> part(static_cast<std::size_t>(2) * 70010, 0xAAAA);
-    runs.Copy(1, 70000, 2, 70010, reinterpret_cast<std::uint8_t*>(part.data()), 4);
-    for (int y = 0; y < 70010; ++y) {
+    const int rows = h - 70000;  // to the last row
+    std::vector<std::uint16_t> part(static_cast<std::size_t>(2) * rows, 0xAAAA);
+    runs.Copy(1, 70000, 2, rows, reinterpret_cast<std::uint8_t*>(part.data()), 4);
+    for (int y = 0; y < rows; ++y) {
         const std::uint16_t want = px[static_cast<std::size_t>(70000 + y) * w + 1];
         ASSERT_EQ(part[static_cast<std::size_t>(y) * 2], want == key ? 0xAAAA : want) << "row " << y;
         ASSERT_EQ(part[static_cast<std::size_t>(y) * 2 + 1], 0xAAAA) << "row " << y;
