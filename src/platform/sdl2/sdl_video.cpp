@@ -50,6 +50,17 @@ bool SdlVideo::setFullScreen(bool fullScreen)
     // A window still hidden does not change its mode on every desktop, so
     // the display shows itself when it takes over the screen.
     if (fullScreen && !window_.visible()) window_.show();
+    if (fullScreen) {
+        // Without a window manager nobody resizes the window for full
+        // screen, so cover the display ourselves first; a window manager
+        // takes over from here anyway.
+        SDL_Rect display{};
+        const int index = SDL_GetWindowDisplayIndex(window_.handle());
+        if (SDL_GetDisplayBounds(index < 0 ? 0 : index, &display) == 0) {
+            SDL_SetWindowPosition(window_.handle(), display.x, display.y);
+            SDL_SetWindowSize(window_.handle(), display.w, display.h);
+        }
+    }
     // Let a move or resize still on its way to the window system land first:
     // otherwise some desktops drop the switch to full screen.
     SDL_PumpEvents();
