@@ -1,11 +1,10 @@
 #include "app/highscore_record.h"
 
-#include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <ctime>
 #include <filesystem>
 
+#include "platform/atomic_file.h"
 #include "platform/errors.h"
 
 namespace {
@@ -63,21 +62,6 @@ void WriteHighScoreFile(const std::string& folder, const HighScoreRecord& record
     std::filesystem::create_directories(folder, ec);
     if (ec) throw platform::EFileError("Cannot create folder \"" + folder + "\": " + ec.message());
     const std::string path = (std::filesystem::path(folder) / kHighScoreFile).string();
-    const std::string temp = path + ".tmp";
     const auto bytes = EncodeHighScore(record);
-    std::FILE* f = std::fopen(temp.c_str(), "wb");
-    if (!f) throw platform::EFileError("Cannot create file \"" + path + "\": " + std::strerror(errno));
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    const bool flushed = std::fflush(f) == 0;
-    const int savedErrno = errno;
-    const bool closed = std::fclose(f) == 0;
-    if (!written || !flushed || !closed) {
-        std::remove(temp.c_str());
-        throw platform::EFileError("Cannot write file \"" + path + "\": " + std::strerror(savedErrno ? savedErrno : EIO));
-    }
-    if (std::rename(temp.c_str(), path.c_str()) != 0) {
-        const std::string reason = std::strerror(errno);
-        std::remove(temp.c_str());
-        throw platform::EFileError("Cannot replace file \"" + path + "\": " + reason);
-    }
+    platform::writeFileAtomically(path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }

@@ -1,12 +1,13 @@
 #include "platform/ini_file.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <limits>
 #include <system_error>
+
+#include "platform/atomic_file.h"
 
 namespace platform {
 namespace {
@@ -213,24 +214,7 @@ void IniFile::save() const
         content += lines_[i];
         if (i + 1 < lines_.size() || endsWithNewline_) content += '\n';
     }
-    const std::string temp = path_ + ".tmp";
-    {
-        std::FILE* f = std::fopen(temp.c_str(), "wb");
-        if (!f) throw EFileError(ioError("Cannot create file", temp));
-        const bool written = std::fwrite(content.data(), 1, content.size(), f) == content.size();
-        const bool flushed = std::fflush(f) == 0;
-        const bool closed = std::fclose(f) == 0;
-        if (!written || !flushed || !closed) {
-            const std::string message = ioError("Cannot write file", temp);
-            std::remove(temp.c_str());
-            throw EFileError(message);
-        }
-    }
-    if (std::rename(temp.c_str(), path_.c_str()) != 0) {
-        const std::string message = ioError("Cannot replace file", path_);
-        std::remove(temp.c_str());
-        throw EFileError(message);
-    }
+    writeFileAtomically(path_, content);
 }
 
 }  // namespace platform
