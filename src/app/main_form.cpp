@@ -3,8 +3,6 @@
 #include "platform/keycodes.h"
 #include "platform/messages.h"
 
-TfrmMain* frmMain = nullptr;
-
 TfrmMain::TfrmMain(platform::Application& app)
     : Form(app), DTimer1(app), DDrawScreen1(app, *this), DInputController1(app), DSoundPlayer1(app.backend())
 {
@@ -54,48 +52,42 @@ TfrmMain::~TfrmMain()
 
 void TfrmMain::FormCreate()
 {
-    // 1.
     DTimer1.SetEnabled(false);
     window().setBusyCursor(true);
-    // 2. Pure blue, in blue-green-red order.
+    // Pure blue, in blue-green-red order.
     setColor(0xFF0000);
-    // 3.
     FAppPath = application().exeFolder();
-    // 4.
     ReadSettings();
-    // 5.
+    FRandom.Seed(application().backend().clock().randomSeed());
+
     FWorld = std::make_unique<TWorldSpritesWorld>(&DSpriteEngine2D1, FScreenWidth, FScreenHeight, FScreenWidth,
                                                   FScreenHeight);
-    // 6.
     FPaused = false;
     FHelpShown = false;
     FIntroTime = 4000;
     FBlinkTime = 0;
-    // 7.
     if (FFullScreen) {
         setBorderStyle(platform::BorderStyle::None);
         DDrawScreen1.FullScreen = true;
     } else {
         DDrawScreen1.FullScreen = false;
     }
-    // 8. The floor's objects come with the gameplay layer.
     LoadImages();
+    CreateGameObjects();
     CreateScreens();
-    // 9.
+
     FButtonWasDown = false;
     FHintMessageTime = 0;
     FHintCycleTime = 0;
     FHintShowTime = 0;
-    // 10. Every run starts with music and sound on, whatever the file says.
+    // Every run starts with music and sound on, whatever the file says.
     FMusicOn = true;
     FSoundOn = true;
-    // 11.
     CreateFonts();
-    // 12.
     DDrawScreen1.Initialize();
-    // 13.
     LoadSounds();
-    // 14. The mouse counts in the input states; Z, Return and X are second
+
+    // The mouse counts in the input states; Z, Return and X are second
     // keys of the first three buttons.
     DInputController1.Initialize();
     DInputController1.Mouse()->Enabled = true;
@@ -103,7 +95,8 @@ void TfrmMain::FormCreate()
     keyMap[engine::input::stButton1][1] = platform::dik::Z;
     keyMap[engine::input::stButton2][1] = platform::dik::Return;
     keyMap[engine::input::stButton3][1] = platform::dik::X;
-    // 15. Without a sound device the player still initialises, and sounds
+
+    // Without a sound device the player still initialises, and sounds
     // simply have no buffers.
     FSoundAvailable = false;
     try {
@@ -111,14 +104,12 @@ void TfrmMain::FormCreate()
         FSoundAvailable = true;
     } catch (const std::exception&) {
     }
-    // 16. The game draws its own cursors.
+    // The game draws its own cursors.
     window().setBusyCursor(false);
     window().setCursorVisible(false);
     // The hidden pointer stays with the game while it has the focus.
     window().setMouseConfined(true);
-    // 17.
     SetGameState(gsIntro);
-    // 18.
     DTimer1.SetEnabled(true);
 }
 
@@ -127,6 +118,8 @@ void TfrmMain::FormDestroy()
     if (FDestroyed) return;
     FDestroyed = true;
     DTimer1.SetEnabled(false);
+    FLevel.reset();
+    FFloor.reset();
     // The GUI draws with the fonts, so it goes with them.
     FGUI.reset();
     FBigFont.reset();
@@ -171,6 +164,24 @@ void TfrmMain::StopAllSounds()
 {
     if (!FSoundAvailable) return;
     DSoundList1.StopAll();
+}
+
+void TfrmMain::ShowChiefMessage(const std::string& line1, const std::string& line2)
+{
+    if (!FFloor) return;
+    // The chief repeats himself every frame he rates; the lines keep their
+    // room, so that costs no allocation.
+    auto& lines = FFloor->FBalloon->FLines;
+    lines.resize(2);
+    lines[0].assign(line1);
+    lines[1].assign(line2);
+}
+
+void TfrmMain::ClearHintMessage()
+{
+    FHintMessage1.clear();
+    FHintMessage2.clear();
+    FHintMessageTime = 0;
 }
 
 void TfrmMain::ShowHintMessage(const std::string& line1, const std::string& line2)

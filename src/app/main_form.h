@@ -7,7 +7,6 @@
 #include <string>
 
 #include "app/dtimer.h"
-#include "app/game_state.h"
 #include "engine/display/ddraw_screen.h"
 #include "engine/display/image_list.h"
 #include "engine/input/input_controller.h"
@@ -15,13 +14,17 @@
 #include "engine/sound/sound_player.h"
 #include "engine/sprites/sprite_engine.h"
 #include "engine/sprites/world_sprites.h"
+#include "gameplay/bc_level.h"
+#include "gameplay/game_floor.h"
+#include "gameplay/game_host.h"
+#include "gameplay/game_state.h"
 #include "gui/fx_bitmap_font.h"
 #include "gui/fx_edit_box.h"
 #include "gui/fx_gui.h"
 #include "gui/gui_media.h"
 #include "platform/form.h"
 
-class TfrmMain : public platform::Form {
+class TfrmMain : public platform::Form, public TGameHost {
 public:
     explicit TfrmMain(platform::Application& app);
     ~TfrmMain() override;
@@ -30,11 +33,18 @@ public:
     void FormCreate();
 
     // Offered to the rest of the game.
-    void SetGameState(TGameState state);
-    void PlaySound(const std::string& name);
+    void SetGameState(TGameState state) override;
+    void PlaySound(const std::string& name) override;
     void StopAllSounds();
-    void ShowHintMessage(const std::string& line1, const std::string& line2);
+    void ShowChiefMessage(const std::string& line1, const std::string& line2) override;
+    void ShowHintMessage(const std::string& line1, const std::string& line2) override;
+    void ClearHintMessage() override;
     void ToggleFullScreen();
+    TDImageList& Images() override { return DImageList1; }
+    TFXBitmapFont* BalloonFont() override { return FFont2.get(); }
+    TBCLevel* Level() override { return FLevel.get(); }
+    TGameFloor* Floor() override { return FFloor.get(); }
+    TGameRandom& Random() override { return FRandom; }
 
     // Settings file beside the program.
     void ReadSettings();
@@ -59,6 +69,10 @@ public:
     std::unique_ptr<TFXBitmapFont> FFont1;
     std::unique_ptr<TFXBitmapFont> FFont2;
     std::unique_ptr<TFXGUI> FGUI;
+    // The factory floor and the level on it; the level borrows the floor's
+    // line and piles, so it is declared after them and goes first.
+    std::unique_ptr<TGameFloor> FFloor;
+    std::unique_ptr<TBCLevel> FLevel;
 
     // Fields, as the rest of the game reads them.
     bool FDrawFPS = false;
@@ -67,9 +81,6 @@ public:
     TGameState FState = gsNone;
     bool FPaused = false;
     bool FHelpShown = false;
-    int32_t FLevelNumber = 0;  // the level object's number until levels exist
-    int32_t FLevelScore = 0;
-    int32_t FTotalScore = 0;
     bool FHighScoreSaved = false;
     bool FButtonWasDown = false;
     int32_t FIntroTime = 4000;
@@ -84,6 +95,9 @@ public:
     bool FMusicOn = true;
     static constexpr int FScreenWidth = 800;
     static constexpr int FScreenHeight = 600;
+
+    // The dropper's chance; seeded from the platform's clock at start-up.
+    TGameRandom FRandom;
 
     // Counts frames run, for tests and the frame-rate display.
     uint64_t FrameCount() const { return FFrameCount; }
@@ -124,11 +138,19 @@ private:
     void IntroFrame(int elapsed);
     void AllLevelsDoneFrame(int elapsed);
     bool DrawContinuePrompt(int x, int y, TGameState target, int elapsed);
+
+    // The level flow and the play frame.
+    void CreateGameObjects();
     void NextLevel();
+    int32_t LevelNumber() const { return FLevel ? FLevel->FLevelNumber : 0; }
+    void LevelIntroFrame(int elapsed);
+    void PlayFrame(int elapsed);
+    void DrawHUD();
+    void DrawKeyHints();
+    void DrawHintMessage(int elapsed);
+    void DrawProductHint(int elapsed);
 
     uint64_t FFrameCount = 0;
     bool FDestroyed = false;
 };
 
-// The one main form of the running program (null when there is none).
-extern TfrmMain* frmMain;

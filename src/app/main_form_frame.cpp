@@ -1,6 +1,4 @@
 // The frame routine and the game-state machine of the main form.
-#include <filesystem>
-
 #include "app/main_form.h"
 
 bool TfrmMain::FirstButtonDown() { return DInputController1.States().Contains(engine::input::stButton1); }
@@ -10,30 +8,23 @@ bool TfrmMain::Clicked() { return FirstButtonDown() && !FButtonWasDown; }
 void TfrmMain::GameFrame()
 {
     ++FFrameCount;
-    // 1. Keep the hidden system pointer over the window.
+    // Keeps the hidden system pointer over the window.
     if (!FFullScreen) window().warpMouse(left() + 30, top() + 30);
-    // 2.
     if (!DDrawScreen1.IsInitialized()) return;
-    // 3.
     DInputController1.Poll();
-    // 4.
     DDrawScreen1.Clear();
     const int elapsed = DTimer1.DeltaTime();
-    // 5.
     switch (FState) {
     case gsIntro: IntroFrame(elapsed); break;
     case gsMenu: MenuFrame(elapsed); break;
+    case gsLevelIntro: LevelIntroFrame(elapsed); break;
+    case gsPlaying: PlayFrame(elapsed); break;
     case gsGameOver: GameOverFrame(elapsed); break;
     case gsAllLevelsDone: AllLevelsDoneFrame(elapsed); break;
-    case gsNone:
-    case gsLevelIntro:
-    case gsPlaying: break;
+    case gsNone: break;
     }
-    // 6.
     FButtonWasDown = FirstButtonDown();
-    // 7.
     if (FDrawFPS) DrawFrameRate();
-    // 8.
     DDrawScreen1.Flip();
 }
 
@@ -81,14 +72,6 @@ bool TfrmMain::DrawContinuePrompt(int x, int y, TGameState target, int elapsed)
     return false;
 }
 
-void TfrmMain::NextLevel()
-{
-    ++FLevelNumber;
-    const std::string path = FAppPath + "Levels/Level" + std::to_string(FLevelNumber) + ".lev";
-    std::error_code ec;
-    if (!std::filesystem::exists(path, ec)) SetGameState(gsAllLevelsDone);
-}
-
 void TfrmMain::SetGameState(TGameState state)
 {
     if (state == FState) return;
@@ -101,16 +84,19 @@ void TfrmMain::SetGameState(TGameState state)
         FHighScoreSaved = false;
         StopAllSounds();
         PlaySound("levelmusicloop2");
-        FLevelNumber = 0;
-        FLevelScore = 0;
+        // A new game starts again from the file of level 1.
+        if (FLevel) FLevel->Reset();
         FGUI->SetActiveScreen(FGUI->FindScreen("MainMenu"));
         break;
     case gsLevelIntro: {
         NextLevel();
+        // These run on even when there was no next level to load.
         StopAllSounds();
         static const char* const music[] = {"levelmusicloop1", "levelmusicloop2", "levelmusicloop3",
                                             "levelmusicloop4", "levelmusicloop5"};
-        if (FMusicOn) PlaySound(music[((FLevelNumber % 5) + 5) % 5]);
+        if (FLevel && FMusicOn) PlaySound(music[((LevelNumber() % 5) + 5) % 5]);
+        FFloor->FCursor->SetX(200);
+        FFloor->FCursor->SetY(120);
         break;
     }
     case gsGameOver:

@@ -158,7 +158,7 @@ void TfrmMain::SaveHighScore()
     HighScoreRecord record = HighScoreRecord::Now();
     record.name = PlayerNameBox().Text.substr(0, kHighScoreNameLength);
     record.totalScore = FTotalScore;
-    record.level = FLevelNumber;
+    record.level = LevelNumber();
     try {
         WriteHighScoreFile(FAppPath + kHighScoreFolder, record);
         FHighScoreSaved = true;

@@ -161,7 +161,7 @@ TEST_F(MainFormTest, PlayWithoutLevelFilesEndsInAllLevelsDone)
     form->SetGameState(gsMenu);
     form->SetGameState(gsLevelIntro);
     EXPECT_EQ(form->FState, gsAllLevelsDone);
-    EXPECT_EQ(form->FLevelNumber, 1);
+    EXPECT_EQ(form->FLevel->FLevelNumber, 1);
 }
 
 TEST_F(MainFormTest, HintMessageArrivingWhileAnotherShowsIsDropped)

@@ -28,9 +28,15 @@ TImageCollectionItem& TImageCollection::Items(int index) const
 
 TImageCollectionItem& TImageCollection::Find(const std::string& name) const
 {
-    for (const auto& item : FItems)
-        if (sameName(item->Name, name)) return *item;
+    if (TImageCollectionItem* item = TryFind(name)) return *item;
     throw EDImageListError("Image " + name + " does not exist.");
+}
+
+TImageCollectionItem* TImageCollection::TryFind(const std::string& name) const
+{
+    for (const auto& item : FItems)
+        if (sameName(item->Name, name)) return item.get();
+    return nullptr;
 }
 
 void TImageCollection::Assign(const TImageCollection& source)

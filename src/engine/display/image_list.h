@@ -102,6 +102,8 @@ public:
     // The first item whose name matches without regard to ASCII case;
     // raises EDImageListError "Image %s does not exist." otherwise.
     TImageCollectionItem& Find(const std::string& name) const;
+    // The same item, or none.
+    TImageCollectionItem* TryFind(const std::string& name) const;
     // Replaces every item by a copy (Assign) of the items of `source`.
     void Assign(const TImageCollection& source);
     TDImageList& Owner() const { return FOwner; }

@@ -17,15 +17,19 @@ public:
         return hasCounter_;
     }
     int64_t performanceCounter() override { return micros_; }
+    uint64_t randomSeed() override { return seed_; }
 
     int64_t micros() const { return micros_; }
     void advanceMicros(int64_t us) { micros_ += us; }
+    // The seed the next start-up will read.
+    void setRandomSeed(uint64_t seed) { seed_ = seed; }
     // A machine without the high-resolution counter.
     void setHasCounter(bool has) { hasCounter_ = has; }
 
 private:
     int64_t micros_ = 0;
     bool hasCounter_ = true;
+    uint64_t seed_ = 0;
 };
 
 }  // namespace platform

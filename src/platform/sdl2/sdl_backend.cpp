@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <chrono>
 #include <cstdio>
 #include <deque>
 
@@ -23,6 +24,10 @@ public:
         return countsPerSecond > 0;
     }
     int64_t performanceCounter() override { return static_cast<int64_t>(SDL_GetPerformanceCounter()); }
+    uint64_t randomSeed() override
+    {
+        return static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
+    }
 };
 
 // SDL is started before any member that needs it and stopped after them.

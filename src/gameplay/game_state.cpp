@@ -1,4 +1,4 @@
-#include "app/game_state.h"
+#include "gameplay/game_state.h"
 
 const char* GameStateName(TGameState state)
 {

@@ -1,0 +1,3 @@
+#include "gameplay/game_host.h"
+
+TGameHost* frmMain = nullptr;
