@@ -221,8 +221,8 @@ void help_screen(const Cell& c) {
     double w, h, scale;
   };
   const std::array<Item, 6> items{{
-      {"Left-click a pile:", "John fetches a part or a tool.", pile_part, 0, 40, 20, 1.0},
-      {"Left-click a product:", "he fits the part or uses the tool.", hamburger, 2, 40, 40, 1.0},
+      {"Click a pile:", "John fetches a part or a tool.", pile_part, 0, 40, 20, 1.0},
+      {"Click a product:", "he fits the part or uses the tool.", hamburger, 2, 40, 40, 1.0},
       {"Right-click:", "he puts back what he carries.", worker_head, 0, 70, 80, 0.5},
       {"Fit the parts in their order:", "the flashing hint shows it.", hint_product, 2, 40, 40, 1.0},
       {"Finished products light the", "green lamp and earn points.", lights, 1, 80, 110, 0.36},
@@ -240,8 +240,9 @@ void help_screen(const Cell& c) {
   // The menu puts its "Main Menu" button here; give it a plate to sit on.
   rounded_rect(cr, 139, 524, 242, 56, 10);
   ink_fill(cr, pal::panel, 2.5);
-  text_centered(cr, "Keys", c.w / 2, 462, 20, pal::cap_orange, pal::ink, 1.2);
-  text_centered(cr, "Arrow keys move the pointer too", c.w / 2, 487, 15, text, pal::white, 0);
+  // Every device plays: keys and pad buttons click like the mouse.
+  text_centered(cr, "Arrow keys move the pointer, Space or Z clicks,", c.w / 2, 465, 15, text, pal::white, 0);
+  text_centered(cr, "Return puts back. A game pad works the same.", c.w / 2, 487, 15, text, pal::white, 0);
   text_centered(cr, "<F1> Help    <F2> Pause    Esc quits", c.w / 2, 509, 15, text, pal::white, 0);
 }
 
