@@ -1,11 +1,19 @@
 // Brindlecog: starts the platform, runs the game, reports what stops it.
+// The options for tools and tests are read in one place and lead to their
+// own runs; without options the game is simply played.
 #include <cstdio>
 #include <exception>
+#include <type_traits>
+#include <variant>
 
+#include "app/command_line.h"
 #include "app/game_session.h"
 #include "platform/sdl2/sdl_backend.h"
+#include "runs/run_modes.h"
 
-int main()
+namespace {
+
+int Play()
 {
     std::unique_ptr<platform::Backend> backend;
     try {
@@ -15,4 +23,25 @@ int main()
         return 1;
     }
     return GameSession(*backend).run();
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    const ParsedCommandLine command = ParseCommandLine(argc, argv);
+    if (!command.error.empty()) {
+        std::fprintf(stderr, "brindlecog: %s\n%s", command.error.c_str(), CommandLineUsage());
+        return 2;
+    }
+    return std::visit(
+        [](const auto& options) -> int {
+            using Options = std::decay_t<decltype(options)>;
+            if constexpr (std::is_same_v<Options, AutoplayOptions>) return RunAutoplay(options);
+            else if constexpr (std::is_same_v<Options, RecordOptions>) return RunRecord(options);
+            else if constexpr (std::is_same_v<Options, ReplayOptions>) return RunReplay(options);
+            else if constexpr (std::is_same_v<Options, SoakOptions>) return RunSoak(options);
+            else return Play();
+        },
+        command.options);
 }
