@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "app/desktop_hooks.h"
 #include "app/dtimer.h"
 #include "app/game_state.h"
 #include "engine/display/ddraw_screen.h"
@@ -36,10 +37,11 @@ public:
     void ShowHintMessage(const std::string& line1, const std::string& line2);
     void ToggleFullScreen();
 
-    // Settings file beside the program.
+    // Settings file: beside the program, or in the player's configuration
+    // folder for an installed game.
     void ReadSettings();
     void WriteSettings();
-    std::string SettingsPath() const { return FAppPath + "Brindlecog.ini"; }
+    std::string SettingsPath() const;
 
     // Components, in the order they are placed on the form (and destroyed in
     // the reverse order: bound lists and engines go before the screen).
@@ -128,6 +130,8 @@ private:
 
     uint64_t FFrameCount = 0;
     bool FDestroyed = false;
+    // Alt+Enter, F12 and the pause on focus loss; made last, as it uses the rest.
+    TDesktopHooks FDesktopHooks{*this};
 };
 
 // The one main form of the running program (null when there is none).
