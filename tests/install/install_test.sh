@@ -38,6 +38,7 @@ fi
 # invisible drivers. SIGTERM makes SDL ask the game to close, so it shuts
 # down normally and writes its settings.
 chmod -R a-w "$prefix/share"
+touch "$work/installed.stamp"
 mkdir "$work/home" "$work/elsewhere"
 (cd "$work/elsewhere" && HOME="$work/home" XDG_CONFIG_HOME="$work/config" \
     SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy exec "$prefix/bin/brindlecog") &
@@ -51,7 +52,7 @@ wait "$game" || status=$?
 settings=$work/config/brindlecog/Brindlecog.ini
 [ -f "$settings" ] || fail "no settings written to $settings"
 grep -q '^FullScreen=' "$settings" || fail "the settings file lacks FullScreen"
-written=$(find "$prefix/share" -newer "$work/install.log" -print | head -n 5)
+written=$(find "$prefix/share" -newer "$work/installed.stamp" -print | head -n 5)
 [ -z "$written" ] || fail "written into the install: $written"
 [ -z "$(ls -A "$work/elsewhere")" ] || fail "written into the current folder"
 echo "install test: installed, validated, ran, settings in $settings"
