@@ -35,6 +35,10 @@ function(brindlecog_test_folder name)
   target_link_libraries(${name} PRIVATE ${T_DEPS} GTest::gtest GTest::gtest_main brindlecog_warnings)
   target_compile_definitions(${name} PRIVATE BRINDLECOG_GAME_DIR="${BRINDLECOG_GAME_DIR}"
                                              BRINDLECOG_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+  # A home of their own, so a test that plays an installed game never
+  # touches the settings of whoever runs the tests.
+  set(test_home "${CMAKE_BINARY_DIR}/test-home")
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
-                       PROPERTIES ENVIRONMENT "SDL_AUDIODRIVER=dummy;SDL_VIDEODRIVER=dummy")
+                       PROPERTIES ENVIRONMENT
+                       "SDL_AUDIODRIVER=dummy;SDL_VIDEODRIVER=dummy;HOME=${test_home};XDG_CONFIG_HOME=${test_home}/.config")
 endfunction()

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "app/desktop_hooks.h"
 #include "app/dtimer.h"
 #include "engine/display/ddraw_screen.h"
 #include "engine/display/image_list.h"
@@ -46,10 +47,11 @@ public:
     TGameFloor* Floor() override { return FFloor.get(); }
     TGameRandom& Random() override { return FRandom; }
 
-    // Settings file beside the program.
+    // Settings file: beside the program, or in the player's configuration
+    // folder for an installed game.
     void ReadSettings();
     void WriteSettings();
-    std::string SettingsPath() const { return FAppPath + "Brindlecog.ini"; }
+    std::string SettingsPath() const;
 
     // Components, in the order they are placed on the form (and destroyed in
     // the reverse order: bound lists and engines go before the screen).
@@ -152,5 +154,7 @@ private:
 
     uint64_t FFrameCount = 0;
     bool FDestroyed = false;
+    // Alt+Enter, F12 and the pause on focus loss; made last, as it uses the rest.
+    TDesktopHooks FDesktopHooks{*this};
 };
 

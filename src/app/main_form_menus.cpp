@@ -5,6 +5,7 @@
 #include "app/format_score.h"
 #include "app/highscore_record.h"
 #include "app/main_form.h"
+#include "app/user_folders.h"
 #include "gui/fx_button.h"
 #include "gui/fx_choice.h"
 #include "platform/keycodes.h"
@@ -160,7 +161,7 @@ void TfrmMain::SaveHighScore()
     record.totalScore = FTotalScore;
     record.level = LevelNumber();
     try {
-        WriteHighScoreFile(FAppPath + kHighScoreFolder, record);
+        WriteHighScoreFile(LocateUserFolders(FAppPath).HighScores, record);
         FHighScoreSaved = true;
         FHighScoreError.clear();
     } catch (const std::exception& error) {

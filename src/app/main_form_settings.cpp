@@ -2,14 +2,18 @@
 // shutdown. Only "General" keys of ours are touched; the rest of the file is
 // kept as the player left it.
 #include <cstdio>
+#include <filesystem>
 
 #include "app/main_form.h"
+#include "app/user_folders.h"
 #include "platform/errors.h"
 #include "platform/ini_file.h"
 
 namespace {
 const char* const kSection = "General";
 }
+
+std::string TfrmMain::SettingsPath() const { return LocateUserFolders(FAppPath).Settings + "Brindlecog.ini"; }
 
 void TfrmMain::ReadSettings()
 {
@@ -19,6 +23,9 @@ void TfrmMain::ReadSettings()
         FMusicOn = ini.readBool(kSection, "MusicOn", true);
         FFullScreen = ini.readBool(kSection, "FullScreen", true);
         FDrawFPS = ini.readBool(kSection, "DrawFPS", false);
+        // How the picture fills a larger window or screen; set by hand.
+        application().backend().video().setScaling(
+            platform::parseScaling(ini.readString("Display", "Scaling", "integer")));
     } catch (const platform::Exception& error) {
         throw platform::Exception(std::string("Error occured during reading INI-file.  (") + error.what() + ")");
     }
@@ -27,6 +34,8 @@ void TfrmMain::ReadSettings()
 void TfrmMain::WriteSettings()
 {
     try {
+        // An installed game's configuration folder may not exist yet.
+        std::filesystem::create_directories(std::filesystem::path(SettingsPath()).parent_path());
         platform::IniFile ini(SettingsPath());
         ini.writeBool(kSection, "SoundOn", FSoundOn);
         ini.writeBool(kSection, "MusicOn", FMusicOn);

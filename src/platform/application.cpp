@@ -17,6 +17,8 @@ constexpr uint32_t kIdleSleepMs = 50;
 Application::Application(Backend& backend) : backend_(backend), exeFolder_(executableFolder())
 {
     active_ = backend_.window().hasFocus() || !backend_.window().visible();
+    const Rect client = backend_.window().clientRect();
+    clientOrigin_ = {client.left, client.top};
 }
 
 void Application::setExeFolder(std::string folder)
@@ -64,6 +66,7 @@ void Application::processMessages()
         }
     }
     if (terminated_) return;
+    noticeProgramMove();
 
     if (onIdle_ && active_) {
         bool done = true;
@@ -100,20 +103,37 @@ void Application::setActive(bool active)
     dispatch(m);
 }
 
+void Application::dispatchMove(int x, int y)
+{
+    clientOrigin_ = {x, y};
+    Message m{WM_MOVE, 0, static_cast<intptr_t>((y & 0xFFFF) << 16 | (x & 0xFFFF)), 0};
+    dispatch(m);
+}
+
+void Application::noticeProgramMove()
+{
+    const Rect client = backend_.window().clientRect();
+    if (client.left == clientOrigin_.x && client.top == clientOrigin_.y) return;
+    try {
+        dispatchMove(client.left, client.top);
+    } catch (const std::exception& error) {
+        handleException(error);
+    }
+}
+
 void Application::dispatchEvent(const Event& event)
 {
     switch (event.type) {
-    case EventType::KeyDown: {
-        const int key = dikToVirtualKey(event.key);
-        if (key == 0) return;
-        Message m{WM_KEYDOWN, static_cast<uintptr_t>(key), event.repeat ? (1 << 30) : 0, 0};
-        dispatch(m);
-        break;
-    }
+    case EventType::KeyDown:
     case EventType::KeyUp: {
         const int key = dikToVirtualKey(event.key);
         if (key == 0) return;
-        Message m{WM_KEYUP, static_cast<uintptr_t>(key), 0, 0};
+        // Keys pressed while Alt is held are system keys, as on Windows.
+        const auto& keys = backend_.input().keys;
+        const bool alt = ((keys[dik::LMenu] | keys[dik::RMenu]) & 0x80) != 0;
+        const bool down = event.type == EventType::KeyDown;
+        const uint32_t msg = down ? (alt ? WM_SYSKEYDOWN : WM_KEYDOWN) : (alt ? WM_SYSKEYUP : WM_KEYUP);
+        Message m{msg, static_cast<uintptr_t>(key), (alt ? KF_ALTDOWN_BIT : 0) | (event.repeat ? KF_REPEAT_BIT : 0), 0};
         dispatch(m);
         break;
     }
@@ -136,11 +156,7 @@ void Application::dispatchEvent(const Event& event)
         if (backend_.window().hasFocus()) setActive(true);
         break;
     }
-    case EventType::Moved: {
-        Message m{WM_MOVE, 0, static_cast<intptr_t>((event.y & 0xFFFF) << 16 | (event.x & 0xFFFF)), 0};
-        dispatch(m);
-        break;
-    }
+    case EventType::Moved: dispatchMove(event.x, event.y); break;
     case EventType::DevicesChanged: break;
     }
 }

@@ -66,6 +66,12 @@ public:
 private:
     void dispatchEvent(const Event& event);
     void setActive(bool active);
+    // Windows tells a window it moved also when the program itself moved it;
+    // the backends report only moves the desktop made. Program moves (such
+    // as centring after leaving full screen) are noticed here, so the
+    // display screen knows where its frames go.
+    void noticeProgramMove();
+    void dispatchMove(int x, int y);
 
     struct Hook {
         int id;
@@ -82,6 +88,7 @@ private:
     bool active_ = true;
     bool terminated_ = false;
     std::string exeFolder_;
+    Point clientOrigin_;
 };
 
 }  // namespace platform

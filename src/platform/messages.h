@@ -22,7 +22,13 @@ inline constexpr uint32_t WM_KEYDOWN = 0x0100;
 inline constexpr uint32_t WM_KEYUP = 0x0101;
 inline constexpr uint32_t WM_CHAR = 0x0102;
 inline constexpr uint32_t WM_SYSKEYDOWN = 0x0104;
+inline constexpr uint32_t WM_SYSKEYUP = 0x0105;
 inline constexpr uint32_t WM_MOUSEMOVE = 0x0200;
+
+// Key message lParam bits: Alt was held (keys with Alt come as WM_SYSKEYDOWN
+// and WM_SYSKEYUP), and the key was already down (auto-repeat).
+inline constexpr intptr_t KF_ALTDOWN_BIT = intptr_t{1} << 29;
+inline constexpr intptr_t KF_REPEAT_BIT = intptr_t{1} << 30;
 
 // WM_SIZE kinds.
 inline constexpr uintptr_t SIZE_RESTORED = 0;

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/picture_fit.h"
 #include "platform/window.h"
 
 namespace platform {
@@ -46,6 +47,14 @@ public:
     // run on. Several monitors are normal: the game uses the primary one.
     virtual bool displayConflict() const { return false; }
     virtual void present(const FrameView& frame) = 0;
+
+    // How the picture is scaled to the window or the screen; takes effect
+    // with the next frame.
+    virtual void setScaling(Scaling scaling) { scaling_ = scaling; }
+    Scaling scaling() const { return scaling_; }
+
+private:
+    Scaling scaling_ = Scaling::Integer;
 };
 
 }  // namespace platform

@@ -17,6 +17,7 @@ namespace {
 // The build's assets, linked file by file, without `missing`.
 void linkAssetsExcept(const TempDir& dir, const std::string& missing)
 {
+    dir.write("Brindlecog.portable", "");
     const fs::path source = fs::path(BRINDLECOG_GAME_DIR) / "SysData";
     for (const auto& entry : fs::recursive_directory_iterator(source)) {
         const fs::path target = dir.path() / "SysData" / fs::relative(entry.path(), source);

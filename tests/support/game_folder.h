@@ -1,7 +1,7 @@
 #pragma once
 // A game folder of its own for one test: the generated assets of the build
-// (linked, not copied) and nothing else, so settings and highscores written
-// by the test land in a fresh place.
+// (linked, not copied) and its marker, and nothing else, so settings and
+// highscores written by the test land in a fresh place beside the program.
 #include <filesystem>
 #include <string>
 
@@ -14,5 +14,6 @@ public:
         std::filesystem::create_directory_symlink(std::filesystem::path(BRINDLECOG_GAME_DIR) / "SysData",
                                                   path() / "SysData");
         std::filesystem::create_directories(path() / "Levels");
+        write("Brindlecog.portable", "");
     }
 };

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "platform/pad_layout.h"
+
 namespace platform {
 
 bool HeadlessBackend::pollEvent(Event& event)
@@ -95,6 +97,17 @@ void HeadlessBackend::removeJoystick(int instanceId)
 {
     std::erase_if(input_.joysticks, [instanceId](const RawJoystick& j) { return j.instanceId == instanceId; });
     queue_.push_back({EventType::DevicesChanged});
+}
+
+void HeadlessBackend::joystickButton(int instanceId, int button, bool down)
+{
+    if (button < 0 || button >= 32) return;
+    for (RawJoystick& j : input_.joysticks) {
+        if (j.instanceId != instanceId) continue;
+        j.buttons[static_cast<std::size_t>(button)] = down ? 0x80 : 0;
+        if (const uint8_t key = j.gameController ? pad::keyFor(button) : 0)
+            queue_.push_back({down ? EventType::KeyDown : EventType::KeyUp, key});
+    }
 }
 
 void HeadlessBackend::loseFocus()

@@ -55,6 +55,9 @@ public:
     void mouseWheel(int delta);
     void addJoystick(RawJoystick joystick);
     void removeJoystick(int instanceId);
+    // A button of an attached joystick; on a mapped pad, Start and Back also
+    // press their keys as the SDL backend does.
+    void joystickButton(int instanceId, int button, bool down);
 
     // Window events.
     void loseFocus();
@@ -62,6 +65,9 @@ public:
     void minimize();
     void restore();
     void moveWindow(int x, int y);
+    // The player drags the window's edges: the picture is scaled, the game's
+    // client area stays the size it asked for.
+    void resizeWindow(int width, int height) { window_.resizeByPlayer(width, height); }
     void requestClose();
     void post(const Event& event) { queue_.push_back(event); }
 
@@ -73,7 +79,7 @@ private:
 
     HeadlessClock clock_;
     HeadlessWindow window_;
-    HeadlessVideo video_;
+    HeadlessVideo video_{&window_};
     HeadlessAudio audio_;
     RawInput input_;
     std::deque<Event> queue_;

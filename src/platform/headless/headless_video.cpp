@@ -1,5 +1,7 @@
 #include "platform/headless/headless_video.h"
 
+#include "platform/headless/headless_window.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -81,6 +83,11 @@ void HeadlessVideo::present(const FrameView& frame)
         for (int y = 0; y < height_; ++y)
             convertRow(frame.layout, base + static_cast<std::ptrdiff_t>(y) * frame.pitch,
                        rgb_.data() + static_cast<std::size_t>(y) * width_, width_, frame.palette, table16_);
+    if (window_) {
+        const DisplayModeInfo desk = desktopMode();
+        const Point output = fullScreen_ ? Point{desk.width, desk.height} : window_->outputSize();
+        fit_ = fitPicture(output.x, output.y, width_, height_, scaling());
+    }
     if (onPresent_) onPresent_(*this);
 }
 

@@ -8,8 +8,14 @@
 
 namespace platform {
 
+class HeadlessWindow;
+
 class HeadlessVideo final : public VideoOutput {
 public:
+    // With a window, every frame is also fitted into the window's real size
+    // (or the desktop in full screen), as a presenter would place it.
+    explicit HeadlessVideo(const HeadlessWindow* window = nullptr) : window_(window) {}
+
     bool setFullScreen(bool fullScreen) override { fullScreen_ = fullScreen; return true; }
     bool fullScreen() const override { return fullScreen_; }
     std::vector<DisplayModeInfo> displayModes() const override;
@@ -36,8 +42,12 @@ public:
     int frameHeight() const { return height_; }
     uint32_t pixel(int x, int y) const;
     const std::vector<uint32_t>& frame() const { return rgb_; }
+    // Where the last frame went on the window or the screen.
+    const PictureFit& lastFit() const { return fit_; }
 
 private:
+    const HeadlessWindow* window_;
+    PictureFit fit_;
     bool fullScreen_ = false;
     int displays_ = 1;
     bool conflict_ = false;

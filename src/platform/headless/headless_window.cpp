@@ -8,8 +8,16 @@ Rect HeadlessWindow::clientRect() const
     return {bounds_.left + kFrame, bounds_.top + kTitle, bounds_.right - kFrame, bounds_.bottom - kFrame};
 }
 
+Point HeadlessWindow::outputSize() const
+{
+    if (playerSize_) return *playerSize_;
+    const Rect client = clientRect();
+    return {client.width(), client.height()};
+}
+
 void HeadlessWindow::setClientSize(int width, int height)
 {
+    playerSize_.reset();
     const bool framed = border_ != BorderStyle::None;
     bounds_.right = bounds_.left + width + (framed ? 2 * kFrame : 0);
     bounds_.bottom = bounds_.top + height + (framed ? kTitle + kFrame : 0);

@@ -1,5 +1,7 @@
 #pragma once
 // The window as a record of what the game asked of it.
+#include <optional>
+
 #include "platform/window.h"
 
 namespace platform {
@@ -10,7 +12,11 @@ public:
     std::string caption() const override { return caption_; }
     Rect bounds() const override { return bounds_; }
     Rect clientRect() const override;
-    void setBounds(const Rect& outer) override { bounds_ = outer; }
+    void setBounds(const Rect& outer) override
+    {
+        bounds_ = outer;
+        playerSize_.reset();
+    }
     void setClientSize(int width, int height) override;
     void centre() override;
     void setBorderStyle(BorderStyle style) override { border_ = style; }
@@ -36,6 +42,11 @@ public:
     int warpCount() const { return warps_; }
     bool mouseConfined() const { return confined_; }
     void setFocus(bool focus) { focus_ = focus; }
+    // The player drags the window to a new client size. The game keeps
+    // seeing the client size it asked for; only the picture is scaled.
+    void resizeByPlayer(int width, int height) { playerSize_ = Point{width, height}; }
+    // The real size of the client area, which the picture is fitted into.
+    Point outputSize() const;
     void setMinimized(bool minimized) { minimized_ = minimized; }
     // Frame thickness around the client area for bordered styles.
     static constexpr int kFrame = 4, kTitle = 24;
@@ -54,6 +65,7 @@ private:
     bool busyCursor_ = false;
     bool confined_ = false;
     Point warpedTo_{};
+    std::optional<Point> playerSize_;
     int warps_ = 0;
 };
 

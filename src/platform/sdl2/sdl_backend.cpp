@@ -98,7 +98,9 @@ public:
 private:
     void translate(const SDL_Event& e)
     {
+        if (e.type == SDL_MOUSEMOTION) input_.setMotionScale(video_.motionScale());
         input_.handle(e);
+        for (Event key; input_.takePadKey(key);) pending_.push_back(key);
         switch (e.type) {
         case SDL_QUIT: pending_.push_back({EventType::Close}); break;
         case SDL_KEYDOWN:

@@ -1,6 +1,7 @@
 #include "platform/sdl2/sdl_input.h"
 
 #include <array>
+#include <cmath>
 
 #include "platform/sdl2/sdl_scancodes.h"
 
@@ -38,10 +39,7 @@ bool SdlInput::handle(const SDL_Event& event)
         if (code && event.type == SDL_KEYDOWN) state_.pressed[code] = 0x80;
         return true;
     }
-    case SDL_MOUSEMOTION:
-        state_.mouse.dx += event.motion.xrel;
-        state_.mouse.dy += event.motion.yrel;
-        return true;
+    case SDL_MOUSEMOTION: addMotion(event.motion.xrel, event.motion.yrel); return true;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP: {
         const int i = mouseButtonIndex(event.button.button);
@@ -63,8 +61,28 @@ bool SdlInput::handle(const SDL_Event& event)
     }
 }
 
+void SdlInput::addMotion(int xrel, int yrel)
+{
+    motionRestX_ += xrel * motionScale_;
+    motionRestY_ += yrel * motionScale_;
+    const double x = std::trunc(motionRestX_), y = std::trunc(motionRestY_);
+    motionRestX_ -= x;
+    motionRestY_ -= y;
+    state_.mouse.dx += static_cast<int>(x);
+    state_.mouse.dy += static_cast<int>(y);
+}
+
+bool SdlInput::takePadKey(Event& event)
+{
+    if (padKeys_.empty()) return false;
+    event = padKeys_.front();
+    padKeys_.pop_front();
+    return true;
+}
+
 void SdlInput::releaseAll()
 {
+    motionRestX_ = motionRestY_ = 0.0;
     state_.keys.fill(0);
     state_.pressed.fill(0);
     state_.mouse = RawMouse{};

@@ -4,9 +4,11 @@
 #include <SDL.h>
 
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <vector>
 
+#include "platform/events.h"
 #include "platform/raw_input.h"
 
 namespace platform {
@@ -29,6 +31,10 @@ public:
     // Opens every joystick and pad not open yet. The first call starts
     // SDL's joystick and game-controller subsystems.
     void rescanDevices();
+    // Picture pixels per window unit of mouse motion (the picture is scaled).
+    void setMotionScale(double scale) { motionScale_ = scale; }
+    // Key presses that pad buttons stand for (Start, Back), oldest first.
+    bool takePadKey(Event& event);
 
 private:
     struct CloseJoystick {
@@ -54,7 +60,15 @@ private:
     void refreshAllPads();
     RawJoystick* rawPad(SDL_JoystickID id);
 
+    void addMotion(int xrel, int yrel);
+    void padButtonChanged(SDL_GameControllerButton button, bool down);
+
     RawInput& state_;
+    double motionScale_ = 1.0;
+    // Motion smaller than a picture pixel, kept for the next event.
+    double motionRestX_ = 0.0;
+    double motionRestY_ = 0.0;
+    std::deque<Event> padKeys_;
     bool padsStarted_ = false;
     bool padsUnavailable_ = false;
     std::vector<Pad> pads_;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "platform/pad_layout.h"
 #include "platform/sdl2/sdl_input.h"
 
 namespace platform {
@@ -10,8 +11,7 @@ namespace {
 
 constexpr int kMaxAxes = 8, kMaxButtons = 32, kMaxPovs = 4;
 
-// Game-controller buttons in joystick order: face buttons first, as pads
-// number them for DirectInput.
+// Game-controller buttons in the order of pad::Button.
 constexpr SDL_GameControllerButton kControllerButtons[] = {
     SDL_CONTROLLER_BUTTON_A,         SDL_CONTROLLER_BUTTON_B,          SDL_CONTROLLER_BUTTON_X,
     SDL_CONTROLLER_BUTTON_Y,         SDL_CONTROLLER_BUTTON_LEFTSHOULDER, SDL_CONTROLLER_BUTTON_RIGHTSHOULDER,
@@ -19,8 +19,16 @@ constexpr SDL_GameControllerButton kControllerButtons[] = {
     SDL_CONTROLLER_BUTTON_RIGHTSTICK, SDL_CONTROLLER_BUTTON_GUIDE,
 };
 constexpr int kControllerButtonCount = static_cast<int>(std::size(kControllerButtons));
-// x, y: left stick; z: both triggers on one axis; rx, ry: right stick.
-constexpr int kControllerAxes = 5;
+static_assert(kControllerButtonCount == pad::ButtonCount);
+static_assert(kControllerButtons[pad::Start] == SDL_CONTROLLER_BUTTON_START);
+
+// The pad::Button of a game-controller button, -1 for the d-pad and others.
+int padButtonOf(uint8_t button)
+{
+    for (int i = 0; i < kControllerButtonCount; ++i)
+        if (kControllerButtons[i] == button) return i;
+    return -1;
+}
 
 // A hat as a point-of-view angle in hundredths of a degree, -1 when centred.
 int32_t hatToPov(uint8_t hat)
@@ -83,7 +91,7 @@ void SdlInput::openPad(int deviceIndex)
     if (pad.controller) {
         raw.gameController = true;
         raw.name = orEmpty(SDL_GameControllerName(pad.controller.get()));
-        raw.numAxes = kControllerAxes;
+        raw.numAxes = pad::kAxisCount;
         raw.numButtons = kControllerButtonCount;
         raw.numPovs = 1;  // the d-pad
     } else {
@@ -113,15 +121,18 @@ void SdlInput::refreshPad(const Pad& pad)
     if (!raw) return;
     if (SDL_GameController* c = pad.controller.get()) {
         auto axis = [c](SDL_GameControllerAxis a) { return static_cast<int32_t>(SDL_GameControllerGetAxis(c, a)); };
-        raw->axes[0] = axis(SDL_CONTROLLER_AXIS_LEFTX);
-        raw->axes[1] = axis(SDL_CONTROLLER_AXIS_LEFTY);
+        auto held = [c](SDL_GameControllerButton b) { return SDL_GameControllerGetButton(c, b) != 0; };
+        // The d-pad moves the cursor as the stick does.
+        raw->axes[0] = pad::stickOrDpad(axis(SDL_CONTROLLER_AXIS_LEFTX), held(SDL_CONTROLLER_BUTTON_DPAD_LEFT),
+                                        held(SDL_CONTROLLER_BUTTON_DPAD_RIGHT));
+        raw->axes[1] = pad::stickOrDpad(axis(SDL_CONTROLLER_AXIS_LEFTY), held(SDL_CONTROLLER_BUTTON_DPAD_UP),
+                                        held(SDL_CONTROLLER_BUTTON_DPAD_DOWN));
         raw->axes[2] = std::clamp(axis(SDL_CONTROLLER_AXIS_TRIGGERLEFT) - axis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT),
                                   -32768, 32767);
         raw->axes[3] = axis(SDL_CONTROLLER_AXIS_RIGHTX);
         raw->axes[4] = axis(SDL_CONTROLLER_AXIS_RIGHTY);
         for (int i = 0; i < kControllerButtonCount; ++i)
             raw->buttons[static_cast<std::size_t>(i)] = pressed(SDL_GameControllerGetButton(c, kControllerButtons[i]));
-        auto held = [c](SDL_GameControllerButton b) { return SDL_GameControllerGetButton(c, b) != 0; };
         uint8_t hat = SDL_HAT_CENTERED;
         if (held(SDL_CONTROLLER_BUTTON_DPAD_UP)) hat |= SDL_HAT_UP;
         if (held(SDL_CONTROLLER_BUTTON_DPAD_DOWN)) hat |= SDL_HAT_DOWN;
@@ -135,6 +146,12 @@ void SdlInput::refreshPad(const Pad& pad)
     for (int i = 0; i < raw->numButtons; ++i)
         raw->buttons[static_cast<std::size_t>(i)] = pressed(SDL_JoystickGetButton(j, i));
     for (int i = 0; i < raw->numPovs; ++i) raw->povs[static_cast<std::size_t>(i)] = hatToPov(SDL_JoystickGetHat(j, i));
+}
+
+void SdlInput::padButtonChanged(SDL_GameControllerButton button, bool down)
+{
+    if (const uint8_t key = pad::keyFor(padButtonOf(static_cast<uint8_t>(button))))
+        padKeys_.push_back({down ? EventType::KeyDown : EventType::KeyUp, key});
 }
 
 void SdlInput::refreshAllPads()
@@ -160,7 +177,11 @@ bool SdlInput::handlePad(const SDL_Event& event)
     case SDL_JOYBALLMOTION: return true;
     case SDL_CONTROLLERAXISMOTION: changed = event.caxis.which; break;
     case SDL_CONTROLLERBUTTONDOWN:
-    case SDL_CONTROLLERBUTTONUP: changed = event.cbutton.which; break;
+    case SDL_CONTROLLERBUTTONUP:
+        changed = event.cbutton.which;
+        padButtonChanged(static_cast<SDL_GameControllerButton>(event.cbutton.button),
+                         event.type == SDL_CONTROLLERBUTTONDOWN);
+        break;
     default: return false;
     }
     for (const Pad& pad : pads_)

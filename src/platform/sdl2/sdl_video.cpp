@@ -34,7 +34,6 @@ bool SdlVideo::createRenderer()
         std::fprintf(stderr, "Brindlecog: cannot draw in the window: %s\n", SDL_GetError());
         return false;
     }
-    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
     return true;
 }
 
@@ -110,9 +109,42 @@ bool SdlVideo::prepare(const FrameView& frame)
         textureFormat_ = format;
         textureWidth_ = frame.width;
         textureHeight_ = frame.height;
-        SDL_RenderSetLogicalSize(renderer_, frame.width, frame.height);
+        refit_ = true;
     }
     return true;
+}
+
+void SdlVideo::setScaling(Scaling scaling)
+{
+    VideoOutput::setScaling(scaling);
+    refit_ = true;
+    invalidate();
+}
+
+void SdlVideo::fit(const FrameView& frame)
+{
+    // Some desktops resize the window without telling the renderer in time,
+    // so the real size is asked for every frame.
+    int outputWidth = 0, outputHeight = 0;
+    SDL_GetRendererOutputSize(renderer_, &outputWidth, &outputHeight);
+    if (!refit_ && outputWidth == outputWidth_ && outputHeight == outputHeight_) return;
+    refit_ = false;
+    outputWidth_ = outputWidth;
+    outputHeight_ = outputHeight;
+    const PictureFit fitted = fitPicture(outputWidth, outputHeight, frame.width, frame.height, scaling());
+    area_ = {fitted.area.left, fitted.area.top, fitted.area.width(), fitted.area.height()};
+    // Whole factors copy pixels; anything else is filtered, so a picture
+    // scaled by 1.8 does not get uneven rows.
+    const bool crisp = scaling() == Scaling::Integer && fitted.wholeFactor > 0;
+    SDL_SetTextureScaleMode(texture_, crisp ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
+    // Motion arrives in window units, which are output pixels unless the
+    // desktop scales windows itself.
+    int windowWidth = 0, windowHeight = 0;
+    SDL_GetWindowSize(window_.handle(), &windowWidth, &windowHeight);
+    motionScale_ = area_.w > 0 && windowWidth > 0
+                       ? static_cast<double>(frame.width) * outputWidth / (static_cast<double>(area_.w) * windowWidth)
+                       : 1.0;
+    stale_ = true;
 }
 
 bool SdlVideo::sameAsShown(const FrameView& frame, int bytesPerRow) const
@@ -150,16 +182,7 @@ void SdlVideo::present(const FrameView& frame)
                                                                       : 2;
     const int bytesPerRow = frame.width * bytesPerPixel;
     if (!prepare(frame)) return;
-    // Some desktops resize the window without telling the renderer in time;
-    // keep the letter-boxed picture fitted to what the window really is.
-    int outputWidth = 0, outputHeight = 0;
-    SDL_GetRendererOutputSize(renderer_, &outputWidth, &outputHeight);
-    if (outputWidth != outputWidth_ || outputHeight != outputHeight_) {
-        outputWidth_ = outputWidth;
-        outputHeight_ = outputHeight;
-        SDL_RenderSetLogicalSize(renderer_, frame.width, frame.height);
-        stale_ = true;
-    }
+    fit(frame);
     if (sameAsShown(frame, bytesPerRow)) return;
     if (frame.layout == PixelLayout::Indexed8) {
         expanded_.resize(static_cast<std::size_t>(frame.width) * frame.height);
@@ -175,7 +198,7 @@ void SdlVideo::present(const FrameView& frame)
     }
     SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
     SDL_RenderClear(renderer_);
-    SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
+    SDL_RenderCopy(renderer_, texture_, nullptr, &area_);
     SDL_RenderPresent(renderer_);
     if (frame.layout != PixelLayout::Indexed8) remember(frame, bytesPerRow);
 }

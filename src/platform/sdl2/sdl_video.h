@@ -1,6 +1,7 @@
 #pragma once
 // Presents frames in an SDL window through a streaming texture of the frame's
-// own pixel format, scaled to the window with a fixed logical size.
+// own pixel format, scaled into the window (or the screen) as the chosen
+// scaling says and centred on black.
 #include <SDL.h>
 
 #include <vector>
@@ -29,6 +30,10 @@ public:
     // The window needs its picture again (shown, exposed, resized): the next
     // frame is presented even when it equals the last one.
     void invalidate() { stale_ = true; }
+    void setScaling(Scaling scaling) override;
+    // Picture pixels per window unit of mouse motion: the pointer moves over
+    // the scaled picture as fast as over the desktop.
+    double motionScale() const { return motionScale_; }
 
 private:
     // Menus and the title show the same picture frame after frame; sending
@@ -37,6 +42,8 @@ private:
     void remember(const FrameView& frame, int bytesPerRow);
     bool prepare(const FrameView& frame);
     bool createRenderer();
+    // Fits the picture into the window's real size when either changed.
+    void fit(const FrameView& frame);
 
     SdlWindow& window_;
     SDL_Renderer* renderer_ = nullptr;
@@ -52,6 +59,9 @@ private:
     bool stale_ = true;
     int outputWidth_ = 0;
     int outputHeight_ = 0;
+    SDL_Rect area_{};
+    double motionScale_ = 1.0;
+    bool refit_ = true;
 };
 
 }  // namespace platform

@@ -6,9 +6,11 @@ namespace platform {
 
 SdlWindow::SdlWindow()
 {
-    window_ = SDL_CreateWindow("", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 696, 480,
+    window_ = SDL_CreateWindow("", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, clientWidth_, clientHeight_,
                                SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE);
     if (!window_) throw Exception(std::string("Cannot create the game window: ") + SDL_GetError());
+    // Small enough for any desktop, large enough that the picture stays a picture.
+    SDL_SetWindowMinimumSize(window_, 200, 150);
 }
 
 SdlWindow::~SdlWindow()
@@ -29,10 +31,9 @@ void SdlWindow::frameExtents(int& top, int& left, int& bottom, int& right) const
 
 Rect SdlWindow::clientRect() const
 {
-    int x, y, w, h;
+    int x, y;
     SDL_GetWindowPosition(window_, &x, &y);
-    SDL_GetWindowSize(window_, &w, &h);
-    return {x, y, x + w, y + h};
+    return {x, y, x + clientWidth_, y + clientHeight_};
 }
 
 Rect SdlWindow::bounds() const
@@ -49,10 +50,15 @@ void SdlWindow::setBounds(const Rect& outer)
     frameExtents(top, left, bottom, right);
     SDL_SetWindowPosition(window_, outer.left + left, outer.top + top);
     const int w = outer.width() - left - right, h = outer.height() - top - bottom;
-    if (w > 0 && h > 0) SDL_SetWindowSize(window_, w, h);
+    if (w > 0 && h > 0) setClientSize(w, h);
 }
 
-void SdlWindow::setClientSize(int width, int height) { SDL_SetWindowSize(window_, width, height); }
+void SdlWindow::setClientSize(int width, int height)
+{
+    clientWidth_ = width;
+    clientHeight_ = height;
+    SDL_SetWindowSize(window_, width, height);
+}
 
 void SdlWindow::centre()
 {
@@ -63,8 +69,9 @@ void SdlWindow::setBorderStyle(BorderStyle style)
 {
     border_ = style;
     SDL_SetWindowBordered(window_, style == BorderStyle::None ? SDL_FALSE : SDL_TRUE);
-    SDL_SetWindowResizable(window_, style == BorderStyle::Sizeable || style == BorderStyle::SizeToolWin
-                                        ? SDL_TRUE : SDL_FALSE);
+    // Every framed window may be resized, also a fixed-size one: the picture
+    // is scaled, the game's client area stays as it was.
+    SDL_SetWindowResizable(window_, style == BorderStyle::None ? SDL_FALSE : SDL_TRUE);
 }
 
 void SdlWindow::setStayOnTop(bool onTop)

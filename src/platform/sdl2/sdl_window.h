@@ -1,5 +1,7 @@
 #pragma once
-// The game's window on SDL2.
+// The game's window on SDL2. The player may resize it (or it may cover the
+// screen); the game sees the client size it asked for, and the presenter
+// scales the picture into whatever size the window really has.
 #include <SDL.h>
 
 #include "platform/window.h"
@@ -43,6 +45,12 @@ public:
     void focusChanged(bool focused);
 
 private:
+    // The client size the game asked for. The player may make the real window
+    // any size: the picture is scaled into it, and the game keeps drawing and
+    // placing things for the size it asked for.
+    int clientWidth_ = 696;
+    int clientHeight_ = 480;
+
     void frameExtents(int& top, int& left, int& bottom, int& right) const;
 
     SDL_Window* window_ = nullptr;
