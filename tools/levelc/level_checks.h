@@ -1,0 +1,21 @@
+#pragma once
+// Whether a level makes a sound shift: every product known to the factory,
+// a line that moves, thresholds a shift can reach, and a title card whose
+// text the game's fonts can draw on the screen. Each refusal names the line
+// it lies on when the level came from a source text.
+#include <string_view>
+
+#include "diagnostics.h"
+#include "game_font.h"
+#include "level_source.h"
+
+// Where the title card draws: "Level " + number + three blanks + name in the
+// title font, and the description under it in the message font, both from
+// x = 100 on the 800-pixel-wide screen.
+inline constexpr int kTitleCardLeft = 100;
+inline constexpr int kScreenWidth = 800;
+
+// `fileName` is the file the level was read from: a name such as level03.txt
+// or Level3.lev must match the level's number, since the game finds the
+// next level by number.
+TDiagnostics CheckLevel(const TLevelSource& level, std::string_view fileName, const TTitleCardFonts& fonts);
