@@ -47,6 +47,10 @@ public:
     // run on. Several monitors are normal: the game uses the primary one.
     virtual bool displayConflict() const { return false; }
     virtual void present(const FrameView& frame) = 0;
+    // A run that looks at no picture (the automatic player, a replay, a
+    // soak) turns drawing off: surfaces then take every copy and fill
+    // without touching a pixel, and the game's logic runs at full speed.
+    virtual bool drawsPixels() const { return true; }
 
     // How the picture is scaled to the window or the screen; takes effect
     // with the next frame.

@@ -48,7 +48,7 @@ AutoplayResult PlayLevelAutomatically(const std::string& gameFolder, const std::
 
     platform::HeadlessBackend backend;
     backend.headlessClock().setRandomSeed(seed);
-    backend.headlessVideo().setKeepFrames(false);
+    backend.headlessVideo().setDrawing(false);
     backend.closeAfter(kLongestShiftMs);
     GameSession session(backend, folder.Path().string() + "/");
     TAutoPlayer player(backend, session, profile, seed);

@@ -51,6 +51,9 @@ public:
     int modeWidth() const { return modeWidth_; }
     int modeHeight() const { return modeHeight_; }
 
+    // False while the run draws nothing (see VideoOutput::drawsPixels).
+    bool drawsPixels() { return backend().video().drawsPixels(); }
+
     // True from the loss of the display until the application is active again.
     bool displayLost() const { return displayLost_; }
 

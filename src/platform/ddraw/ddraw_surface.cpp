@@ -113,7 +113,7 @@ HRESULT DirectDrawSurface::Blt(const RECT* dst, DirectDrawSurface* source, const
             if (d.left >= d.right || d.top >= d.bottom) return DD_OK;
         }
         if (!inside(d, width_, height_)) return DDERR_INVALIDRECT;
-        fillArea(area(), d, fx->dwFillColor);
+        if (device_->drawsPixels()) fillArea(area(), d, fx->dwFillColor);
         return finishPrimaryBlit();
     }
 
@@ -128,6 +128,7 @@ HRESULT DirectDrawSurface::Blt(const RECT* dst, DirectDrawSurface* source, const
         if (d.left >= d.right || d.top >= d.bottom || s.left >= s.right || s.top >= s.bottom) return DD_OK;
     }
     if (!inside(d, width_, height_)) return DDERR_INVALIDRECT;
+    if (!device_->drawsPixels()) return finishPrimaryBlit();
 
     std::optional<uint32_t> key;
     if ((flags & DDBLT_KEYSRC) && source->colorKey_) key = source->colorKey_->dwColorSpaceLowValue;
@@ -156,6 +157,7 @@ HRESULT DirectDrawSurface::BltFast(int x, int y, DirectDrawSurface* source, cons
     const Rect d{x, y, x + s.width(), y + s.height()};
     if (!inside(d, width_, height_)) return DDERR_INVALIDRECT;
     if (isPrimary() && device_->takeBusyPresent()) return DDERR_WASSTILLDRAWING;
+    if (!device_->drawsPixels()) return finishPrimaryBlit();
     std::optional<uint32_t> key;
     if ((flags & DDBLTFAST_SRCCOLORKEY) && source->colorKey_) key = source->colorKey_->dwColorSpaceLowValue;
     if (!key || source == this || !source->copyKeyedFromRuns(area(), x, y, s, *key))

@@ -65,7 +65,7 @@ void convertRow(PixelLayout layout, const uint8_t* row, uint32_t* out, int width
 void HeadlessVideo::present(const FrameView& frame)
 {
     ++presented_;
-    if (!keepFrames_) return;
+    if (!drawing_) return;
     width_ = frame.width;
     height_ = frame.height;
     const auto* base = static_cast<const uint8_t*>(frame.pixels);

@@ -31,9 +31,9 @@ public:
     void setDisplayModes(std::vector<DisplayModeInfo> modes) { modes_ = std::move(modes); customModes_ = true; }
     void setWorkArea(const Rect& area) { workArea_ = area; }
     int presentedCount() const { return presented_; }
-    // Runs that look at no pixel (the automatic player, replays) count the
-    // frames but keep none, which makes presenting nearly free.
-    void setKeepFrames(bool keep) { keepFrames_ = keep; }
+    // Off: frames are counted but nothing is drawn or kept.
+    void setDrawing(bool drawing) { drawing_ = drawing; }
+    bool drawsPixels() const override { return drawing_; }
     // Called after every presented frame, so a test can look at each one
     // (frame() holds it) and not only the last.
     void setOnPresent(std::function<void(const HeadlessVideo&)> listener) { onPresent_ = std::move(listener); }
@@ -55,7 +55,7 @@ private:
     std::vector<DisplayModeInfo> modes_;
     Rect workArea_{0, 0, 1920, 1040};
     int presented_ = 0;
-    bool keepFrames_ = true;
+    bool drawing_ = true;
     int width_ = 0;
     int height_ = 0;
     std::vector<uint32_t> rgb_;
