@@ -1,10 +1,12 @@
 #include "runs/autoplay_level.h"
 
 #include <filesystem>
+#include <fstream>
 #include <random>
 #include <stdexcept>
 
 #include "app/game_session.h"
+#include "app/user_folders.h"
 #include "platform/headless/headless_backend.h"
 
 namespace {
@@ -45,6 +47,8 @@ AutoplayResult PlayLevelAutomatically(const std::string& gameFolder, const std::
     ScratchFolder folder;
     fs::create_directory_symlink(fs::absolute(fs::path(gameFolder) / "SysData"), folder.Path() / "SysData");
     fs::copy_file(levelFile, folder.Path() / "Levels" / "Level1.lev");
+    // A folder of its own: settings and scores stay in it, never the player's.
+    std::ofstream(folder.Path() / kPortableMarker) << "Played by the automatic player.\n";
 
     platform::HeadlessBackend backend;
     backend.headlessClock().setRandomSeed(seed);

@@ -29,7 +29,7 @@ const AutoplayProfile* FindAutoplayProfile(std::string_view name)
 
 TAutoPlayer::TAutoPlayer(platform::HeadlessBackend& backend, GameSession& session, const AutoplayProfile& profile,
                          uint64_t seed)
-    : FBackend(backend), FSession(session), FProfile(profile), FRandom(seed) {}
+    : FBackend(backend), FSession(session), FProfile(profile), FRandom(seed), FStrategy(profile.maxCarried) {}
 
 void TAutoPlayer::Start()
 {
@@ -108,12 +108,17 @@ std::optional<TAutoPlayer::Action> TAutoPlayer::Decide()
     TfrmMain& form = Form();
     const TGameFloor& floor = *form.FFloor;
     if (form.FPaused || form.FHelpShown || form.FLevel->FFinished) return std::nullopt;
-    if (floor.FWorker->FCommand != TAssemblyWorker::wcNone) return std::nullopt;
+    const TAssemblyWorker& worker = *floor.FWorker;
+    // Busy, unless he is chasing a product that has dropped out of his
+    // reach: he would walk against the end of his stretch for ever.
+    const bool chasingLost = worker.FCommand == TAssemblyWorker::wcFit && worker.FState == TAssemblyWorker::wsWalking &&
+                             worker.FTargetProduct && worker.FTargetProduct->WorldX() <= 215;
+    if (worker.FCommand != TAssemblyWorker::wcNone && !chasingLost) return std::nullopt;
     const TMainAssemblyLine& line = *floor.FMainLine;
     int32_t msPerStep = 0;
     if (line.FSpeed >= 1 && line.FSpeed <= 3)
         if (const TSpriteAnimation* run = line.Animations().Find("RunLeft")) msPerStep = run->Speed();
-    const std::optional<AutoplayMove> move = DecideAutoplayMove(floor, FProfile.maxCarried, msPerStep);
+    const std::optional<AutoplayMove> move = FStrategy.Next(floor, msPerStep);
     if (!move) return std::nullopt;
     switch (move->kind) {
     case AutoplayMove::FetchFrom: return Action{ActionKind::ClickPile, move->pile, nullptr};

@@ -13,6 +13,7 @@
 #include "app/game_session.h"
 #include "gameplay/game_random.h"
 #include "platform/headless/headless_backend.h"
+#include "runs/autoplay_strategy.h"
 
 class TfrmMain;
 class TBaseAssemblyObject;
@@ -79,4 +80,5 @@ private:
     // No new decision before this moment: the game takes in the last one.
     uint32_t FQuietUntil = 0;
     bool FMenuAimed = false;
+    TAutoplayStrategy FStrategy;
 };

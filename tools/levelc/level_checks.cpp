@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "app/asset_catalogue.h"
 #include "gameplay/recipes.h"
 #include "source_text.h"
 
@@ -126,6 +127,32 @@ public:
         return most;
     }
 
+    // The piles are laid out from x = 240 in the order the products first
+    // need them; one the worker cannot reach makes its products impossible.
+    void Bench()
+    {
+        std::vector<std::string_view> piles;
+        auto add = [&piles](std::string_view name) {
+            if (std::find(piles.begin(), piles.end(), name) == piles.end()) piles.push_back(name);
+        };
+        for (const std::string& product : FSource.Level.Products)
+            if (const TProductRecipe* recipe = FindRecipe(product)) {
+                if (recipe->NeedsTool()) add(recipe->ToolName);
+                for (std::string_view part : recipe->Parts) add(part);
+            }
+        int x = kFirstPileX;
+        for (std::string_view name : piles) {
+            if (x > kLastReachablePileX) {
+                Refuse(FSource.LineOf(TLevelField::Products),
+                       "the pile of " + Quote(std::string(name)) + " would stand at x = " + std::to_string(x) +
+                           ", beyond the worker's reach (the bench holds piles up to x = " +
+                           std::to_string(kLastReachablePileX) + "): use fewer kinds of parts");
+                return;
+            }
+            x += PileFootprint(name) + 2;
+        }
+    }
+
     void Thresholds(int64_t most)
     {
         const int firedLine = FSource.LineOf(TLevelField::FiredBelow);
@@ -181,6 +208,19 @@ private:
 
 }  // namespace
 
+int PileFootprint(std::string_view partOrTool)
+{
+    for (const TProductRecipe& recipe : ProductRecipes())
+        if (recipe.ToolName == partOrTool) {
+            for (const ImageEntry& image : ImageCatalogue())
+                if (partOrTool == image.name) return image.patternWidth + 4;
+            return 40;
+        }
+    for (const ImageEntry& image : ImageCatalogue())
+        if (partOrTool == image.name) return image.patternWidth > 40 ? 80 : 40;
+    return 40;
+}
+
 TDiagnostics CheckLevel(const TLevelSource& level, std::string_view fileName, const TTitleCardFonts& fonts)
 {
     TChecker check(level, fonts);
@@ -188,5 +228,6 @@ TDiagnostics CheckLevel(const TLevelSource& level, std::string_view fileName, co
     check.TitleCard();
     check.Speed();
     check.Thresholds(check.Products());
+    check.Bench();
     return check.Result();
 }

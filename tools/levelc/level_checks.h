@@ -15,6 +15,15 @@
 inline constexpr int kTitleCardLeft = 100;
 inline constexpr int kScreenWidth = 800;
 
+// Piles stand from x = 240, each its footprint plus 2 right of the last;
+// the worker's reach ends at 775, so a pile must begin by 760 to be picked.
+inline constexpr int kFirstPileX = 240;
+inline constexpr int kLastReachablePileX = 760;
+
+// A pile's footprint: 40, or 80 for a part picture wider than 40 pixels, or
+// the tool picture's width and 4 for a tool.
+int PileFootprint(std::string_view partOrTool);
+
 // `fileName` is the file the level was read from: a name such as level03.txt
 // or Level3.lev must match the level's number, since the game finds the
 // next level by number.
