@@ -173,7 +173,7 @@ void BM_Runs(benchmark::State& state)
     for (auto _ : state) {
         const Sprite& s = sprites[i];
         auto* dst = reinterpret_cast<std::uint8_t*>(screen.data() + static_cast<std::size_t>(s.y) * kScreenW + s.x);
-        s.runs.Copy(0, 0, w, h, dst, kScreenW * 2);
+        s.runs.Copy(reinterpret_cast<const std::uint8_t*>(s.pixels.data()), w * 2, 0, 0, w, h, dst, kScreenW * 2);
         i = i + 1 == sprites.size() ? 0 : i + 1;
     }
     benchmark::DoNotOptimize(screen.data());

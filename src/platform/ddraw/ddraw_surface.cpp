@@ -87,7 +87,7 @@ bool DirectDrawSurface::copyKeyedFromRuns(const PixelArea& to, int x, int y, con
         cache.builtVersion = version_;
         if (!cache.runs.Built()) return false;
     }
-    cache.runs.Copy(src.left, src.top, src.width(), src.height(),
+    cache.runs.Copy(pixels_.data(), pitch_, src.left, src.top, src.width(), src.height(),
                     to.pixels + static_cast<std::ptrdiff_t>(y) * to.pitch + static_cast<std::ptrdiff_t>(x) * to.bytesPerPixel,
                     to.pitch);
     return true;
