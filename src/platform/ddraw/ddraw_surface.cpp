@@ -65,12 +65,25 @@ const uint32_t* DirectDrawSurface::paletteColors() const
 
 const uint32_t* DirectDrawSurface::ownPalette() const { return palette_ ? palette_->colors() : nullptr; }
 
-HRESULT DirectDrawSurface::finishPrimaryBlit()
+void DirectDrawSurface::touch()
 {
     ++version_;
+    sameAsPresented_ = false;
+}
+
+HRESULT DirectDrawSurface::finishPrimaryBlit(bool changed)
+{
+    if (changed) touch();
     if (!isPrimary()) return DD_OK;
     device_->present(*this);
+    sameAsPresented_ = true;
     return DD_OK;
+}
+
+bool DirectDrawSurface::copyChangesNothing(int x, int y, DirectDrawSurface& source, const Rect& src)
+{
+    if (!isPrimary() || &source == this) return false;
+    return sameArea(area(), x, y, source.area(), src);
 }
 
 bool DirectDrawSurface::copyKeyedFromRuns(const PixelArea& to, int x, int y, const Rect& src, uint32_t key)
@@ -132,6 +145,7 @@ HRESULT DirectDrawSurface::Blt(const RECT* dst, DirectDrawSurface* source, const
     std::optional<uint32_t> key;
     if ((flags & DDBLT_KEYSRC) && source->colorKey_) key = source->colorKey_->dwColorSpaceLowValue;
     if (d.width() == s.width() && d.height() == s.height()) {
+        if (!key && copyChangesNothing(d.left, d.top, *source, s)) return finishPrimaryBlit(false);
         if (!key || source == this || !source->copyKeyedFromRuns(area(), d.left, d.top, s, *key))
             copyArea(area(), d.left, d.top, source->area(), s, key);
     } else if (source == this) {
@@ -158,6 +172,7 @@ HRESULT DirectDrawSurface::BltFast(int x, int y, DirectDrawSurface* source, cons
     if (isPrimary() && device_->takeBusyPresent()) return DDERR_WASSTILLDRAWING;
     std::optional<uint32_t> key;
     if ((flags & DDBLTFAST_SRCCOLORKEY) && source->colorKey_) key = source->colorKey_->dwColorSpaceLowValue;
+    if (!key && copyChangesNothing(x, y, *source, s)) return finishPrimaryBlit(false);
     if (!key || source == this || !source->copyKeyedFromRuns(area(), x, y, s, *key))
         copyArea(area(), x, y, source->area(), s, key);
     return finishPrimaryBlit();
@@ -170,10 +185,13 @@ HRESULT DirectDrawSurface::Flip(DirectDrawSurface* override, uint32_t)
     if (override && override != backBuffer_.get()) return DDERR_INVALIDPARAMS;
     if (HRESULT hr = backBuffer_->usable(); failed(hr)) return hr;
     if (device_->takeBusyPresent()) return DDERR_WASSTILLDRAWING;
+    const bool changed = pixels_ != backBuffer_->pixels_;
     std::swap(pixels_, backBuffer_->pixels_);
-    ++version_;
-    ++backBuffer_->version_;
+    if (changed) touch();
+    else ++version_;
+    backBuffer_->touch();
     device_->present(*this);
+    sameAsPresented_ = true;
     return DD_OK;
 }
 
@@ -246,7 +264,7 @@ HRESULT DirectDrawSurface::lockInto(const RECT* rect, Desc& desc)
     desc.lpSurface = pixels_.data() + static_cast<std::ptrdiff_t>(r.top) * pitch_ +
                      static_cast<std::ptrdiff_t>(r.left) * format_.bytesPerPixel();
     ++locks_;
-    ++version_;
+    touch();
     return DD_OK;
 }
 
@@ -270,7 +288,7 @@ HRESULT DirectDrawSurface::GetDC(gdi::HDC& dc)
     gdi::PixelTarget target{pixels_.data(), width_, height_, pitch_, format_, paletteColors()};
     dc_ = std::make_unique<gdi::DeviceContext>(target, &device_->fonts());
     dc = dc_.get();
-    ++version_;
+    touch();
     return DD_OK;
 }
 
@@ -322,7 +340,7 @@ HRESULT DirectDrawSurface::IsLost() const { return lost_ ? DDERR_SURFACELOST : D
 void DirectDrawSurface::markLost()
 {
     lost_ = true;
-    ++version_;
+    touch();
 }
 
 HRESULT DirectDrawSurface::Restore()
@@ -335,7 +353,7 @@ HRESULT DirectDrawSurface::Restore()
     // The memory came back, its contents did not.
     std::fill(pixels_.begin(), pixels_.end(), uint8_t{0});
     lost_ = false;
-    ++version_;
+    touch();
     if (backBuffer_) return backBuffer_->Restore();
     return DD_OK;
 }
@@ -357,6 +375,7 @@ FrameView DirectDrawSurface::frameView() const
     v.pitch = pitch_;
     v.layout = format_.layout;
     v.palette = paletteColors();
+    v.unchanged = sameAsPresented_;
     return v;
 }
 

@@ -63,6 +63,7 @@ void convertRow(PixelLayout layout, const uint8_t* row, uint32_t* out, int width
 void HeadlessVideo::present(const FrameView& frame)
 {
     ++presented_;
+    unchanged_ = frame.unchanged;
     width_ = frame.width;
     height_ = frame.height;
     const auto* base = static_cast<const uint8_t*>(frame.pixels);

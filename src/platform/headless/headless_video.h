@@ -25,6 +25,8 @@ public:
     void setDisplayModes(std::vector<DisplayModeInfo> modes) { modes_ = std::move(modes); customModes_ = true; }
     void setWorkArea(const Rect& area) { workArea_ = area; }
     int presentedCount() const { return presented_; }
+    // Whether the last frame said it repeats the one before.
+    bool lastFrameUnchanged() const { return unchanged_; }
     // Called after every presented frame, so a test can look at each one
     // (frame() holds it) and not only the last.
     void setOnPresent(std::function<void(const HeadlessVideo&)> listener) { onPresent_ = std::move(listener); }
@@ -42,6 +44,7 @@ private:
     std::vector<DisplayModeInfo> modes_;
     Rect workArea_{0, 0, 1920, 1040};
     int presented_ = 0;
+    bool unchanged_ = false;
     int width_ = 0;
     int height_ = 0;
     std::vector<uint32_t> rgb_;

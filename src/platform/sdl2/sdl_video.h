@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "platform/sdl2/present_pacer.h"
 #include "platform/sdl2/sdl_window.h"
 #include "platform/video.h"
 
@@ -25,18 +26,26 @@ public:
     DisplayModeInfo desktopMode() const override;
     int displayCount() const override { return SDL_GetNumVideoDisplays(); }
     Rect workArea() const override;
+    // Menus and the title show the same picture frame after frame: an
+    // unchanged frame is not sent to the window again. A changed one is
+    // sent at most once per display refresh; one that comes sooner waits in
+    // the texture for its turn (see presentPending).
     void present(const FrameView& frame) override;
     // The window needs its picture again (shown, exposed, resized): the next
     // frame is presented even when it equals the last one.
     void invalidate() { stale_ = true; }
+    // A frame waiting for its turn, and how long until it has it: the event
+    // loop wakes up for it when the game presents nothing newer.
+    bool pending() const { return pending_; }
+    uint32_t millisecondsUntilPending() const;
+    void presentPending();
 
 private:
-    // Menus and the title show the same picture frame after frame; sending
-    // it to the window again only costs the desktop's compositor.
-    bool sameAsShown(const FrameView& frame, int bytesPerRow) const;
-    void remember(const FrameView& frame, int bytesPerRow);
     bool prepare(const FrameView& frame);
     bool createRenderer();
+    bool upload(const FrameView& frame);
+    void show();
+    static int64_t nowMicroseconds();
 
     SdlWindow& window_;
     SDL_Renderer* renderer_ = nullptr;
@@ -45,10 +54,8 @@ private:
     int textureWidth_ = 0;
     int textureHeight_ = 0;
     std::vector<uint32_t> expanded_;  // 8-bit frames go through the palette
-    std::vector<uint8_t> shown_;      // the last frame sent to the window
-    PixelLayout shownLayout_ = PixelLayout::Rgb565;
-    int shownWidth_ = 0;
-    int shownHeight_ = 0;
+    PresentPacer pacer_;
+    bool pending_ = false;
     bool stale_ = true;
     int outputWidth_ = 0;
     int outputHeight_ = 0;
