@@ -41,7 +41,19 @@ struct Display {
         s->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL, &fx);
         return s;
     }
+    void flippingChain(std::shared_ptr<DirectDrawSurface>& primary, std::shared_ptr<DirectDrawSurface>& back);
 };
+
+// The primary of an exclusive display with one back buffer.
+void Display::flippingChain(std::shared_ptr<DirectDrawSurface>& primary, std::shared_ptr<DirectDrawSurface>& back)
+{
+    DDSURFACEDESC desc;
+    desc.dwFlags = DDSD_CAPS | DDSD_BACKBUFFERCOUNT;
+    desc.dwBackBufferCount = 1;
+    desc.ddsCaps.dwCaps = DDSCAPS_PRIMARYSURFACE | DDSCAPS_FLIP | DDSCAPS_COMPLEX;
+    ASSERT_EQ(dd->CreateSurface(desc, primary), DD_OK);
+    ASSERT_EQ(primary->GetAttachedSurface(DDSCAPS{DDSCAPS_BACKBUFFER}, back), DD_OK);
+}
 
 uint16_t at(DirectDrawSurface& s, int x, int y)
 {
@@ -272,13 +284,8 @@ TEST(FlippingChain, FlipSwapsBuffersAndPresents)
 {
     Display d(DDSCL_FULLSCREEN | DDSCL_EXCLUSIVE);
     ASSERT_EQ(d.dd->SetDisplayMode(640, 480, 32), DD_OK);
-    DDSURFACEDESC desc;
-    desc.dwFlags = DDSD_CAPS | DDSD_BACKBUFFERCOUNT;
-    desc.dwBackBufferCount = 1;
-    desc.ddsCaps.dwCaps = DDSCAPS_PRIMARYSURFACE | DDSCAPS_FLIP | DDSCAPS_COMPLEX;
     std::shared_ptr<DirectDrawSurface> primary, back;
-    ASSERT_EQ(d.dd->CreateSurface(desc, primary), DD_OK);
-    ASSERT_EQ(primary->GetAttachedSurface(DDSCAPS{DDSCAPS_BACKBUFFER}, back), DD_OK);
+    ASSERT_NO_FATAL_FAILURE(d.flippingChain(primary, back));
     EXPECT_EQ(back->Flip(nullptr, 0), DDERR_NOTFLIPPABLE);
     DDBLTFX fx;
     fx.dwFillColor = 0x00336699;
@@ -348,13 +355,8 @@ TEST(Present, AFlipOfTheSamePictureIsMarkedUnchanged)
 {
     Display d(DDSCL_FULLSCREEN | DDSCL_EXCLUSIVE);
     ASSERT_EQ(d.dd->SetDisplayMode(640, 480, 16), DD_OK);
-    DDSURFACEDESC desc;
-    desc.dwFlags = DDSD_CAPS | DDSD_BACKBUFFERCOUNT;
-    desc.dwBackBufferCount = 1;
-    desc.ddsCaps.dwCaps = DDSCAPS_PRIMARYSURFACE | DDSCAPS_FLIP | DDSCAPS_COMPLEX;
     std::shared_ptr<DirectDrawSurface> primary, back;
-    ASSERT_EQ(d.dd->CreateSurface(desc, primary), DD_OK);
-    ASSERT_EQ(primary->GetAttachedSurface(DDSCAPS{DDSCAPS_BACKBUFFER}, back), DD_OK);
+    ASSERT_NO_FATAL_FAILURE(d.flippingChain(primary, back));
     const auto& video = d.backend.headlessVideo();
     DDBLTFX fx;
     const auto draw = [&](uint32_t colour) {
