@@ -141,8 +141,9 @@ void DeviceContext::copyBitmapRows(const Rect& dst, const Bitmap& bitmap, const 
     const int bpp = target_.format.bytesPerPixel();
     for (int j = top; j < bottom; ++j) {
         uint8_t* row = target_.pixels + static_cast<std::ptrdiff_t>(dst.top + j) * target_.pitch;
-        ddraw::nativeRowFromBgr24(target_.format, bitmap.row(src.top + j) + static_cast<std::ptrdiff_t>(src.left + left) * 3,
-                                  row + static_cast<std::ptrdiff_t>(dst.left + left) * bpp, right - left, target_.palette);
+        const uint8_t* from = bitmap.row(src.top + j) + static_cast<std::ptrdiff_t>(src.left + left) * 3;
+        ddraw::nativeRowFromBgr24(target_.format, from, row + static_cast<std::ptrdiff_t>(dst.left + left) * bpp,
+                                  right - left, target_.palette);
     }
 }
 

@@ -36,6 +36,8 @@ bool SdlVideo::createRenderer()
         return false;
     }
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
+    SDL_RendererInfo info{};
+    softwareRenderer_ = SDL_GetRendererInfo(renderer_, &info) == 0 && (info.flags & SDL_RENDERER_SOFTWARE);
     return true;
 }
 
@@ -100,10 +102,15 @@ Rect SdlVideo::workArea() const
     return {r.x, r.y, r.x + r.w, r.y + r.h};
 }
 
-bool SdlVideo::prepare(const FrameView& frame)
+Uint32 SdlVideo::textureFormatFor(const FrameView& frame) const
 {
-    if (!createRenderer()) return false;
-    const Uint32 format = sdlFormat(frame.layout);
+    const bool sixteen = frame.layout == PixelLayout::Rgb565 || frame.layout == PixelLayout::Rgb555;
+    const bool scaled = outputWidth_ != frame.width || outputHeight_ != frame.height;
+    return softwareRenderer_ && sixteen && scaled ? Uint32{SDL_PIXELFORMAT_RGB888} : sdlFormat(frame.layout);
+}
+
+bool SdlVideo::prepare(const FrameView& frame, Uint32 format)
+{
     if (!texture_ || format != textureFormat_ || frame.width != textureWidth_ || frame.height != textureHeight_) {
         if (texture_) SDL_DestroyTexture(texture_);
         texture_ = SDL_CreateTexture(renderer_, format, SDL_TEXTUREACCESS_STREAMING, frame.width, frame.height);
@@ -126,7 +133,20 @@ int64_t SdlVideo::nowMicroseconds()
 
 bool SdlVideo::upload(const FrameView& frame)
 {
-    if (frame.layout != PixelLayout::Indexed8) return SDL_UpdateTexture(texture_, nullptr, frame.pixels, frame.pitch) == 0;
+    const Uint32 frameFormat = sdlFormat(frame.layout);
+    if (frame.layout != PixelLayout::Indexed8 && textureFormat_ != frameFormat) {
+        // Widened by SDL's own conversion: the colours its renderer would
+        // have made of the 16-bit picture.
+        void* pixels = nullptr;
+        int pitch = 0;
+        if (SDL_LockTexture(texture_, nullptr, &pixels, &pitch) != 0) return false;
+        const int converted = SDL_ConvertPixels(frame.width, frame.height, frameFormat, frame.pixels, frame.pitch,
+                                                textureFormat_, pixels, pitch);
+        SDL_UnlockTexture(texture_);
+        return converted == 0;
+    }
+    if (frame.layout != PixelLayout::Indexed8)
+        return SDL_UpdateTexture(texture_, nullptr, frame.pixels, frame.pitch) == 0;
     expanded_.resize(static_cast<std::size_t>(frame.width) * frame.height);
     const auto* base = static_cast<const uint8_t*>(frame.pixels);
     for (int y = 0; y < frame.height; ++y)
@@ -160,7 +180,7 @@ void SdlVideo::presentPending()
 void SdlVideo::present(const FrameView& frame)
 {
     if (!frame.pixels || frame.width <= 0 || frame.height <= 0) return;
-    if (!prepare(frame)) return;
+    if (!createRenderer()) return;
     // Some desktops resize the window without telling the renderer in time;
     // keep the letter-boxed picture fitted to what the window really is.
     int outputWidth = 0, outputHeight = 0;
@@ -171,6 +191,7 @@ void SdlVideo::present(const FrameView& frame)
         SDL_RenderSetLogicalSize(renderer_, frame.width, frame.height);
         stale_ = true;
     }
+    if (!prepare(frame, textureFormatFor(frame))) return;
     // A palette may change while the pixels stay: 8-bit frames always go.
     const bool unchanged = frame.unchanged && frame.layout != PixelLayout::Indexed8;
     if (unchanged && !stale_) {

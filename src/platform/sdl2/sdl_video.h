@@ -41,7 +41,12 @@ public:
     void presentPending();
 
 private:
-    bool prepare(const FrameView& frame);
+    // The texture for `frame`, in `format`.
+    bool prepare(const FrameView& frame, Uint32 format);
+    // SDL's software renderer scales 32-bit pictures directly but converts
+    // a 16-bit one through two intermediate pictures on every present:
+    // scaled (full screen), 16-bit frames are widened as they are uploaded.
+    Uint32 textureFormatFor(const FrameView& frame) const;
     bool createRenderer();
     bool upload(const FrameView& frame);
     void show();
@@ -49,6 +54,7 @@ private:
 
     SdlWindow& window_;
     SDL_Renderer* renderer_ = nullptr;
+    bool softwareRenderer_ = false;
     SDL_Texture* texture_ = nullptr;
     Uint32 textureFormat_ = 0;
     int textureWidth_ = 0;

@@ -377,7 +377,8 @@ TEST(Fill, EveryDepthAndValueFillsExactlyTheRectangle)
     for (int bytes = 1; bytes <= 4; ++bytes)
         for (uint32_t value : {0u, 0xFFFFFFFFu, 0x12345678u, 0x00FF00FFu, 0x7F7F7F00u, 0x34561212u})
             for (bool wholeRows : {false, true}) {
-                const int w = 5, h = 4, pitch = wholeRows ? w * bytes : w * bytes + 3;
+                // Surface rows start on even addresses: pitches are multiples of 4.
+            const int w = 5, h = 4, pitch = wholeRows ? w * bytes : (w * bytes + 3) / 4 * 4 + 4;
                 std::vector<uint8_t> pixels(static_cast<std::size_t>(pitch) * h, 0xA5);
                 const platform::Rect rect = wholeRows ? platform::Rect{0, 1, w, 3} : platform::Rect{1, 1, 4, 3};
                 fillArea({pixels.data(), pitch, bytes}, rect, value);

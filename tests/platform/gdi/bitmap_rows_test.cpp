@@ -114,7 +114,8 @@ TEST(BitmapRows, UnscaledCopyClipsAgainstTargetAndBitmap)
                         << bits << " bits at " << x << "," << y;
                 }
                 for (int i = w * bytes; i < pitch; ++i)
-                    EXPECT_EQ(pixels[static_cast<std::size_t>(y) * pitch + i], 0x5A) << "row padding, " << bits << " bits";
+                    EXPECT_EQ(pixels[static_cast<std::size_t>(y) * pitch + i], 0x5A)
+                        << "row padding, " << bits << " bits";
             }
         }
 }
