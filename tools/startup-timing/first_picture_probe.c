@@ -44,6 +44,34 @@ int SDL_UpdateTexture(SDL_Texture* texture, const SDL_Rect* rect, const void* pi
     return real(texture, rect, pixels, pitch);
 }
 
+/* A picture may also be written into a locked texture. */
+static SDL_Texture* lockedTexture;
+static void* lockedPixels;
+static int lockedPitch;
+
+int SDL_LockTexture(SDL_Texture* texture, const SDL_Rect* rect, void** pixels, int* pitch)
+{
+    static int (*real)(SDL_Texture*, const SDL_Rect*, void**, int*);
+    if (!real) *(void**)&real = dlsym(RTLD_NEXT, "SDL_LockTexture");
+    const int result = real(texture, rect, pixels, pitch);
+    if (result == 0 && !rect) {
+        lockedTexture = texture;
+        lockedPixels = *pixels;
+        lockedPitch = *pitch;
+    }
+    return result;
+}
+
+void SDL_UnlockTexture(SDL_Texture* texture)
+{
+    static void (*real)(SDL_Texture*);
+    if (!real) *(void**)&real = dlsym(RTLD_NEXT, "SDL_UnlockTexture");
+    if (!reported && !pictureUploaded && texture == lockedTexture)
+        pictureUploaded = hasContent(texture, NULL, lockedPixels, lockedPitch);
+    lockedTexture = NULL;
+    real(texture);
+}
+
 void SDL_RenderPresent(SDL_Renderer* renderer)
 {
     static void (*real)(SDL_Renderer*);
