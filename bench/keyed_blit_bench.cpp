@@ -130,7 +130,7 @@ platform::TBitmap toBitmap(const Sprite& s)
             const std::uint32_t p = s.pixels[static_cast<std::size_t>(y) * s.width + x];
             const std::uint32_t r5 = p >> 11, g6 = (p >> 5) & 63, b5 = p & 31;
             const std::uint32_t r = (r5 << 3) | (r5 >> 2), g = (g6 << 2) | (g6 >> 4), bl = (b5 << 3) | (b5 >> 2);
-            b.ScanLine(y)[x] = (r << 16) | (g << 8) | bl;
+            b.SetPixel(x, y, static_cast<std::int32_t>((bl << 16) | (g << 8) | r));
         }
     return b;
 }
@@ -173,7 +173,7 @@ void BM_Runs(benchmark::State& state)
     for (auto _ : state) {
         const Sprite& s = sprites[i];
         auto* dst = reinterpret_cast<std::uint8_t*>(screen.data() + static_cast<std::size_t>(s.y) * kScreenW + s.x);
-        s.runs.Copy(0, 0, w, h, dst, kScreenW * 2);
+        s.runs.Copy(reinterpret_cast<const std::uint8_t*>(s.pixels.data()), w * 2, 0, 0, w, h, dst, kScreenW * 2);
         i = i + 1 == sprites.size() ? 0 : i + 1;
     }
     benchmark::DoNotOptimize(screen.data());

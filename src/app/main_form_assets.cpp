@@ -28,7 +28,7 @@ void TfrmMain::LoadImage(const std::string& file, const std::string& folder, con
     std::unique_ptr<platform::TBitmap> bitmap = TEncryptSimple().LoadBitmapFile(path);
     if (!bitmap) return;
     auto& item = DImageList1.Items().Add();
-    item.SetBitmap(bitmap.get());
+    item.TakeBitmap(std::move(bitmap));
     item.Name = name;
     item.SetPatternWidth(patternWidth);
     item.SetPatternHeight(patternHeight);

@@ -18,6 +18,9 @@ struct FrameView {
     int pitch = 0;  // bytes per row
     PixelLayout layout = PixelLayout::Rgb565;
     const uint32_t* palette = nullptr;  // 256 entries 00RRGGBB for Indexed8
+    // The pixels are exactly those the same surface presented last time
+    // (the menus present one picture a hundred times a second).
+    bool unchanged = false;
 };
 
 struct DisplayModeInfo {

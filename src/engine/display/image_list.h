@@ -35,6 +35,8 @@ public:
     // transparent colour.
     const platform::TBitmap* Bitmap() const { return FBitmap.get(); }
     void SetBitmap(const platform::TBitmap* bitmap);
+    // The same, taking the picture over instead of copying it.
+    void TakeBitmap(std::unique_ptr<platform::TBitmap> bitmap);
 
     // Sizes that do not fit the bitmap are refused silently; negative ones
     // become 0 (a single whole-bitmap pattern). Each recomputes the patterns.

@@ -2,7 +2,6 @@
 
 #include "engine/display/dd_check.h"
 #include "engine/display/image_list.h"
-#include "platform/bitmap/bitmap_gdi.h"
 
 TImageCollectionItem::TImageCollectionItem(TImageCollection& collection) : FCollection(collection) {}
 
@@ -15,12 +14,16 @@ std::string TImageCollectionItem::DisplayName() const
 
 void TImageCollectionItem::SetBitmap(const platform::TBitmap* bitmap)
 {
-    if (!bitmap) {
-        FBitmap.reset();
+    TakeBitmap(bitmap ? std::make_unique<platform::TBitmap>(*bitmap) : nullptr);
+}
+
+void TImageCollectionItem::TakeBitmap(std::unique_ptr<platform::TBitmap> bitmap)
+{
+    FBitmap = std::move(bitmap);
+    if (!FBitmap) {
         UpdatePatterns();
         return;
     }
-    FBitmap = std::make_unique<platform::TBitmap>(*bitmap);
     FPatternWidth = FBitmap->Width();
     FPatternHeight = FBitmap->Height();
     FSkipWidth = 0;
@@ -97,8 +100,7 @@ void TImageCollectionItem::ValidateBitmap() const
 void TImageCollectionItem::CreateSurface(TDDrawScreen& screen)
 {
     if (!FBitmap) return;
-    const platform::gdi::Bitmap copy = platform::ToGdiBitmap(*FBitmap);
-    DDCheck(screen.CreateSurfaceFromBitmap(FSurface, &copy), "CreateSurfacefromImage");
+    DDCheck(screen.CreateSurfaceFromBitmap(FSurface, &FBitmap->GdiBitmap()), "CreateSurfacefromImage");
     if (Transparent) FSurface->SetColorKey(TransparentColor);
     if (FPatternWidth == 0 || FPatternHeight == 0) {
         SetPatternWidth(FSurface->Width);
@@ -109,8 +111,7 @@ void TImageCollectionItem::CreateSurface(TDDrawScreen& screen)
 void TImageCollectionItem::RestoreSurface()
 {
     if (!FBitmap || !FSurface) return;
-    const platform::gdi::Bitmap copy = platform::ToGdiBitmap(*FBitmap);
-    FSurface->CopyBitmap(&copy, 0, 0, 0, 0);
+    FSurface->CopyBitmap(&FBitmap->GdiBitmap(), 0, 0, 0, 0);
 }
 
 void TImageCollectionItem::ReleaseSurface()

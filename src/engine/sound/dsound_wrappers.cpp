@@ -45,7 +45,7 @@ ds::HRESULT TDSound1::CreateSecondaryBuffer(TDSoundBuffer& buffer, const TWav& w
     desc.flags = kSecondaryFlags;
     desc.bufferBytes = static_cast<uint32_t>(wav.DataSize());
     desc.format = &format;
-    return FDirectSound->CreateSoundBuffer(desc, generationOne(buffer).FBuffer);
+    return FDirectSound->CreateSoundBuffer(desc, generationOne(buffer).FBuffer, wav.Samples());
 }
 
 // ---- TDSoundBuffer1 ----
@@ -126,7 +126,9 @@ void TDSoundBuffer1::Start(uint32_t flags)
 
 void TDSoundBuffer1::Refill()
 {
-    if (FRefillSource) FillSoundBuffer(*this, *FRefillSource);
+    if (!FRefillSource) return;
+    if (FBuffer && ds::Succeeded(FBuffer->ShareSamples(FRefillSource->Samples()))) return;
+    FillSoundBuffer(*this, *FRefillSource);
 }
 
 void TDSoundBuffer1::Play() { Start(0); }

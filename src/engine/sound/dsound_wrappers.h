@@ -19,6 +19,7 @@ public:
     virtual ~TDSound() = default;
     virtual platform::dsound::HRESULT SetCooperativeLevel(platform::Window* window, uint32_t level) = 0;
     virtual platform::dsound::HRESULT CreatePrimaryBuffer(TDSoundBuffer& buffer) = 0;
+    // A static buffer the size of the wav's samples, already holding them.
     virtual platform::dsound::HRESULT CreateSecondaryBuffer(TDSoundBuffer& buffer, const TWav& wav) = 0;
     // The device object itself, for tests and tools.
     virtual platform::dsound::DirectSound* Interface() = 0;

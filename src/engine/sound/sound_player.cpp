@@ -112,12 +112,13 @@ void TDSoundPlayer::BuildSoundBuffer(TSoundCollectionItem& item)
     if (!FDSound) return;
     item.FreeBuffer();
     auto buffer = std::make_unique<TDSoundBuffer1>();
+    // The buffer plays the wav's own samples; nothing is copied.
+    bool created = false;
     try {
-        FDSound->CreateSecondaryBuffer(*buffer, item.Wav());
-        FillSoundBuffer(*buffer, item.Wav());
+        created = platform::dsound::Succeeded(FDSound->CreateSecondaryBuffer(*buffer, item.Wav()));
     } catch (const std::exception&) {
-        throw EDSoundPlayerError("Cannot create soundbuffer from Wav.");
     }
+    if (!created) throw EDSoundPlayerError("Cannot create soundbuffer from Wav.");
     buffer->SetRefillSource(&item.Wav());
     item.SetBuffer(std::move(buffer));
 }

@@ -53,8 +53,7 @@ void checkPcmRecord(const platform::dsound::WaveFormat& f)
 
 void TWav::Clear()
 {
-    FData.clear();
-    FData.shrink_to_fit();
+    FData.reset();
     FFormat.reset();
     FDataSize = 0;
     FFormatSize = 0;
@@ -94,8 +93,8 @@ platform::dsound::WaveFormat TWav::Format() const
 
 void TWav::CopyTo(void* destination, std::size_t capacity) const
 {
-    if (FData.empty() || !destination) return;
-    std::memcpy(destination, FData.data(), std::min(capacity, FData.size()));
+    if (!FData || FData->empty() || !destination) return;
+    std::memcpy(destination, FData->data(), std::min(capacity, FData->size()));
 }
 
 void TWav::LoadFromStream(std::istream& stream)
@@ -162,9 +161,10 @@ void TWav::Scan(std::istream& stream)
             if (lastDataChunk >= 0) break;
             if (size > static_cast<uint64_t>(end - body) || size > 0x7fffffff)
                 throw platform::Exception(kInvalidFormat);
-            FData.assign(size, 0);
+            auto samples = std::make_shared<std::vector<uint8_t>>(size);
             FDataSize = static_cast<int>(size);
-            readExactly(stream, FData.data(), size);
+            readExactly(stream, samples->data(), size);
+            FData = std::move(samples);
             lastDataChunk = at;
             stream.seekg(0);
         } else {
@@ -187,6 +187,6 @@ void TWav::SaveToStream(std::ostream& stream) const
     stream.write(reinterpret_cast<const char*>(FFormat->data()), FFormatSize);
     stream.write("data", 4);
     put32(stream, static_cast<uint32_t>(FDataSize));
-    stream.write(reinterpret_cast<const char*>(FData.data()), FDataSize);
+    stream.write(reinterpret_cast<const char*>(Data()), FDataSize);
     if (!stream) throw platform::Exception(kWriteError);
 }

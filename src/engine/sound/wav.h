@@ -1,6 +1,8 @@
 #pragma once
 // TWav: one PCM sound in memory as the sound card wants it, the wave format
-// record and the raw samples, read from and written to RIFF/WAVE files.
+// record and the raw samples, read from and written to RIFF/WAVE files. The
+// samples never change once read, so copies of a TWav and the sound buffers
+// made from it share them.
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -42,7 +44,9 @@ public:
     int DataSize() const { return FDataSize; }
     int FormatSize() const { return FFormatSize; }
     int RiffSize() const { return FRiffSize; }
-    const uint8_t* Data() const { return FData.empty() ? nullptr : FData.data(); }
+    const uint8_t* Data() const { return FData && !FData->empty() ? FData->data() : nullptr; }
+    // The samples themselves, for sharing (null when there are none).
+    const std::shared_ptr<const std::vector<uint8_t>>& Samples() const { return FData; }
     // The format record; all zeros when none was read.
     platform::dsound::WaveFormat Format() const;
 
@@ -51,7 +55,7 @@ private:
 
     void Scan(std::istream& stream);
 
-    std::vector<uint8_t> FData;
+    std::shared_ptr<const std::vector<uint8_t>> FData;
     int FDataSize = 0;
     std::unique_ptr<FormatBlock> FFormat;
     int FFormatSize = 0;

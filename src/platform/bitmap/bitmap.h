@@ -1,12 +1,14 @@
 #pragma once
-// The platform's bitmap: a picture read from a BMP stream, kept as one
-// 00RRGGBB word per pixel (top row first) whatever depth the file had, plus
-// the depth it came with so callers can ask for it and convert it.
+// The platform's bitmap: a picture read from a BMP stream, kept in full
+// colour as three bytes per pixel (blue, green, red; top row first) whatever
+// depth the file had, plus the depth it came with so callers can ask for it
+// and convert it. The pixels are a GDI bitmap, so surfaces are filled from
+// them without a copy.
 #include <cstdint>
 #include <istream>
-#include <vector>
 
 #include "platform/errors.h"
+#include "platform/gdi/gdi_bitmap.h"
 
 namespace platform {
 
@@ -37,9 +39,9 @@ public:
     void SetSize(int width, int height);
     void Assign(const TBitmap& source) { *this = source; }
 
-    int Width() const { return width_; }
-    int Height() const { return height_; }
-    bool Empty() const { return width_ == 0 || height_ == 0; }
+    int Width() const { return pixels_.width(); }
+    int Height() const { return pixels_.height(); }
+    bool Empty() const { return Width() == 0 || Height() == 0; }
     TPixelFormat PixelFormat() const { return format_; }
     // Only pf24bit and pf32bit are targets: the pixels already hold full
     // colour, so converting changes the depth the picture reports and drops
@@ -57,15 +59,15 @@ public:
     // -1 for an empty picture.
     std::int32_t TransparentColor() const;
 
-    // One row of 00RRGGBB words, for copying the picture onto surfaces.
-    const std::uint32_t* ScanLine(int y) const { return pixels_.data() + static_cast<std::size_t>(y) * width_; }
-    std::uint32_t* ScanLine(int y) { return pixels_.data() + static_cast<std::size_t>(y) * width_; }
+    // One row: Width() pixels of three bytes, blue, green, red.
+    const std::uint8_t* ScanLine(int y) const { return pixels_.row(y); }
+    std::uint8_t* ScanLine(int y) { return pixels_.row(y); }
+    // The pixels as GDI copies them onto surfaces.
+    const gdi::Bitmap& GdiBitmap() const { return pixels_; }
 
 private:
-    int width_ = 0;
-    int height_ = 0;
     TPixelFormat format_ = TPixelFormat::pfDevice;
-    std::vector<std::uint32_t> pixels_;
+    gdi::Bitmap pixels_;
 };
 
 }  // namespace platform

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cstring>
 #include <string>
 
 namespace platform::bmp {
@@ -231,6 +232,16 @@ std::vector<std::uint32_t> readPalette(Source& in, const Header& h)
     return palette;
 }
 
+// Row `y` of the decoded picture.
+std::uint8_t* outRow(Decoded& out, int y) { return out.pixels.data() + static_cast<std::size_t>(y) * out.width * 3; }
+
+void put(std::uint8_t* at, std::uint32_t rgb)
+{
+    at[0] = static_cast<std::uint8_t>(rgb);
+    at[1] = static_cast<std::uint8_t>(rgb >> 8);
+    at[2] = static_cast<std::uint8_t>(rgb >> 16);
+}
+
 void expandIndexed(const Header& h, const std::vector<std::uint8_t>& data, std::uint64_t stride,
                    const std::vector<std::uint32_t>& palette, Decoded& out, bool topDown)
 {
@@ -238,12 +249,11 @@ void expandIndexed(const Header& h, const std::vector<std::uint8_t>& data, std::
     const std::uint8_t mask = static_cast<std::uint8_t>((1u << bits) - 1);
     for (int row = 0; row < out.height; ++row) {
         const std::uint8_t* src = data.data() + static_cast<std::size_t>(row) * stride;
-        const int y = topDown ? row : out.height - 1 - row;
-        std::uint32_t* dst = out.pixels.data() + static_cast<std::size_t>(y) * out.width;
-        for (int x = 0; x < out.width; ++x) {
+        std::uint8_t* dst = outRow(out, topDown ? row : out.height - 1 - row);
+        for (int x = 0; x < out.width; ++x, dst += 3) {
             const int bit = x * bits;
             const int shift = 8 - bits - (bit & 7);
-            dst[x] = palette[(src[bit >> 3] >> shift) & mask];
+            put(dst, palette[(src[bit >> 3] >> shift) & mask]);
         }
     }
 }
@@ -255,15 +265,15 @@ void expandPacked(const Header& h, const std::vector<std::uint8_t>& data, std::u
     const int bytes = static_cast<int>(h.bitCount / 8);
     for (int row = 0; row < out.height; ++row) {
         const std::uint8_t* src = data.data() + static_cast<std::size_t>(row) * stride;
-        const int y = topDown ? row : out.height - 1 - row;
-        std::uint32_t* dst = out.pixels.data() + static_cast<std::size_t>(y) * out.width;
-        for (int x = 0; x < out.width; ++x, src += bytes) {
-            if (bytes == 3) {
-                dst[x] = (static_cast<std::uint32_t>(src[2]) << 16) | (static_cast<std::uint32_t>(src[1]) << 8) | src[0];
-                continue;
-            }
+        std::uint8_t* dst = outRow(out, topDown ? row : out.height - 1 - row);
+        if (bytes == 3) {
+            // The file's own byte order is the bitmap's.
+            std::memcpy(dst, src, static_cast<std::size_t>(out.width) * 3);
+            continue;
+        }
+        for (int x = 0; x < out.width; ++x, src += bytes, dst += 3) {
             const std::uint32_t v = bytes == 2 ? u16(src) : u32(src);
-            dst[x] = (red(v) << 16) | (green(v) << 8) | blue(v);
+            put(dst, (red(v) << 16) | (green(v) << 8) | blue(v));
         }
     }
 }
@@ -334,11 +344,11 @@ Decoded read(std::istream& stream)
         if (pixelCount > data.size() * kMaxRlePixelsPerByte) fail("the run-length data is too short for the picture");
         std::vector<std::uint8_t> indices(static_cast<std::size_t>(pixelCount), 0);
         decodeRle(data, static_cast<int>(h.bitCount), out.width, out.height, indices);
-        out.pixels.resize(static_cast<std::size_t>(pixelCount));
+        out.pixels.resize(static_cast<std::size_t>(pixelCount) * 3);
         for (int row = 0; row < out.height; ++row) {
             const std::uint8_t* src = indices.data() + static_cast<std::size_t>(row) * out.width;
-            std::uint32_t* dst = out.pixels.data() + static_cast<std::size_t>(out.height - 1 - row) * out.width;
-            for (int x = 0; x < out.width; ++x) dst[x] = palette[src[x]];
+            std::uint8_t* dst = outRow(out, out.height - 1 - row);
+            for (int x = 0; x < out.width; ++x, dst += 3) put(dst, palette[src[x]]);
         }
         return out;
     }
@@ -350,7 +360,7 @@ Decoded read(std::istream& stream)
     std::vector<std::uint8_t> data = in.read(needed);
     if (data.size() < needed) fail("the file ends inside the pixel data");
     data.resize(static_cast<std::size_t>(stride * out.height), 0);
-    out.pixels.resize(static_cast<std::size_t>(pixelCount));
+    out.pixels.resize(static_cast<std::size_t>(pixelCount) * 3);
     if (h.bitCount <= 8)
         expandIndexed(h, data, stride, palette, out, topDown);
     else

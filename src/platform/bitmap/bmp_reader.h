@@ -15,7 +15,7 @@ struct Decoded {
     int width = 0;
     int height = 0;
     TPixelFormat format = TPixelFormat::pfDevice;
-    std::vector<std::uint32_t> pixels;  // 00RRGGBB, top row first
+    std::vector<std::uint8_t> pixels;  // blue, green, red bytes per pixel, top row first, no padding
 };
 
 // Throws EInvalidGraphic with the reason.

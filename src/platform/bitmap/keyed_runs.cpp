@@ -75,7 +75,7 @@ void TKeyedRuns::Clear()
     built_ = false;
     runCount_ = 0;
     rowStart_.clear();
-    stream_.clear();
+    runs_.clear();
 }
 
 void TKeyedRuns::Build(const std::uint8_t* pixels, std::int32_t pitch, int width, int height, int bytesPerPixel,
@@ -90,16 +90,9 @@ void TKeyedRuns::Build(const std::uint8_t* pixels, std::int32_t pitch, int width
     bytes_ = bytesPerPixel;
     rowStart_.reserve(static_cast<std::size_t>(height_) + 1);
     std::vector<std::uint32_t> spans;
-    auto header = [this](std::uint32_t rows, std::uint32_t begin, std::uint32_t length) {
-        const RunHeader h{static_cast<std::uint16_t>(rows), static_cast<std::uint16_t>(begin),
-                          static_cast<std::uint16_t>(length)};
-        const std::size_t at = stream_.size();
-        stream_.resize(at + sizeof h);
-        std::memcpy(stream_.data() + at, &h, sizeof h);
-    };
     int lastRow = 0;  // the row of the previous run
     for (int y = 0; y < height_; ++y) {
-        rowStart_.push_back(static_cast<std::uint32_t>(stream_.size()));
+        rowStart_.push_back(static_cast<std::uint32_t>(runs_.size()));
         const std::uint8_t* row = pixels + static_cast<std::ptrdiff_t>(y) * pitch;
         spans.clear();
         if (bytes_ == 2) {
@@ -121,82 +114,66 @@ void TKeyedRuns::Build(const std::uint8_t* pixels, std::int32_t pitch, int width
         }
         for (std::size_t i = 0; i < spans.size(); i += 2) {
             constexpr int kMaxRows = 0xFFFF;
-            for (; y - lastRow > kMaxRows; lastRow += kMaxRows) header(kMaxRows, 0, 0);
-            header(static_cast<std::uint32_t>(y - lastRow), spans[i], spans[i + 1] - spans[i]);
+            for (; y - lastRow > kMaxRows; lastRow += kMaxRows) runs_.push_back({kMaxRows, 0, 0});
+            runs_.push_back({static_cast<std::uint16_t>(y - lastRow), static_cast<std::uint16_t>(spans[i]),
+                             static_cast<std::uint16_t>(spans[i + 1] - spans[i])});
             lastRow = y;
-            const std::size_t from = spans[i] * static_cast<std::size_t>(bytes_);
-            const std::size_t to = spans[i + 1] * static_cast<std::size_t>(bytes_);
-            stream_.insert(stream_.end(), row + from, row + to);
             ++runCount_;
         }
     }
-    rowStart_.push_back(static_cast<std::uint32_t>(stream_.size()));
+    rowStart_.push_back(static_cast<std::uint32_t>(runs_.size()));
+    runs_.shrink_to_fit();
     built_ = true;
 }
 
-// Field by field: one memcpy of the whole header makes the compiler bounce
-// it through the stack, which puts a store-to-load forward on the chain
-// from one run's length to the next run's header.
-TKeyedRuns::RunHeader TKeyedRuns::readHeader(const std::uint8_t* at)
-{
-    RunHeader h;
-    std::memcpy(&h.rows, at + offsetof(RunHeader, rows), sizeof h.rows);
-    std::memcpy(&h.begin, at + offsetof(RunHeader, begin), sizeof h.begin);
-    std::memcpy(&h.length, at + offsetof(RunHeader, length), sizeof h.length);
-    return h;
-}
-
 template <int Bytes>
-void TKeyedRuns::copyWhole(std::uint8_t* dst, std::int32_t dstPitch) const
+void TKeyedRuns::copyWhole(const std::uint8_t* pixels, std::int32_t pitch, std::uint8_t* dst,
+                           std::int32_t dstPitch) const
 {
     const std::size_t bytes = Bytes > 0 ? static_cast<std::size_t>(Bytes) : static_cast<std::size_t>(bytes_);
-    const std::uint8_t* at = stream_.data();
-    const std::uint8_t* const end = at + stream_.size();
-    std::uint8_t* row = dst;
-    while (at != end) {
-        const RunHeader h = readHeader(at);
-        at += sizeof h;
-        row += static_cast<std::ptrdiff_t>(h.rows) * dstPitch;
-        const std::size_t n = h.length * bytes;
-        copyRun(row + h.begin * bytes, at, n);
-        at += n;
+    const std::uint8_t* from = pixels;
+    std::uint8_t* to = dst;
+    for (const Run& run : runs_) {
+        from += static_cast<std::ptrdiff_t>(run.rows) * pitch;
+        to += static_cast<std::ptrdiff_t>(run.rows) * dstPitch;
+        const std::size_t at = run.begin * bytes;
+        copyRun(to + at, from + at, run.length * bytes);
     }
 }
 
 template <int Bytes>
-void TKeyedRuns::copyRows(int srcX, int srcY, int width, int height, std::uint8_t* dst, std::int32_t dstPitch) const
+void TKeyedRuns::copyRows(const std::uint8_t* pixels, std::int32_t pitch, int srcX, int srcY, int width, int height,
+                          std::uint8_t* dst, std::int32_t dstPitch) const
 {
     const std::size_t bytes = Bytes > 0 ? static_cast<std::size_t>(Bytes) : static_cast<std::size_t>(bytes_);
     const auto left = static_cast<std::uint32_t>(srcX);
     const auto right = static_cast<std::uint32_t>(srcX + width);
     for (int r = 0; r < height; ++r) {
         const auto y = static_cast<std::size_t>(srcY + r);
-        const std::uint8_t* at = stream_.data() + rowStart_[y];
-        const std::uint8_t* const end = stream_.data() + rowStart_[y + 1];
+        const std::uint8_t* srcRow = pixels + static_cast<std::ptrdiff_t>(y) * pitch;
         std::uint8_t* dstRow = dst + static_cast<std::ptrdiff_t>(r) * dstPitch;
-        while (at != end) {
-            const RunHeader h = readHeader(at);
-            at += sizeof h;
-            if (h.begin >= right) break;
-            const std::uint32_t b = std::max<std::uint32_t>(h.begin, left);
-            const std::uint32_t e = std::min<std::uint32_t>(h.begin + h.length, right);
-            if (b < e) copyRun(dstRow + (b - left) * bytes, at + (b - h.begin) * bytes, (e - b) * bytes);
-            at += h.length * bytes;
+        for (std::uint32_t i = rowStart_[y]; i < rowStart_[y + 1]; ++i) {
+            const Run& run = runs_[i];
+            if (run.begin >= right) break;
+            const std::uint32_t b = std::max<std::uint32_t>(run.begin, left);
+            const std::uint32_t e = std::min<std::uint32_t>(run.begin + run.length, right);
+            if (b < e) copyRun(dstRow + (b - left) * bytes, srcRow + b * bytes, (e - b) * bytes);
         }
     }
 }
 
-void TKeyedRuns::Copy(int srcX, int srcY, int width, int height, std::uint8_t* dst, std::int32_t dstPitch) const
+void TKeyedRuns::Copy(const std::uint8_t* pixels, std::int32_t pitch, int srcX, int srcY, int width, int height,
+                      std::uint8_t* dst, std::int32_t dstPitch) const
 {
     if (srcX == 0 && srcY == 0 && width == width_ && height == height_) {
         // A whole sprite, the common case: 16-bit pixels get their own loop.
         if (bytes_ == 2)
-            copyWhole<2>(dst, dstPitch);
+            copyWhole<2>(pixels, pitch, dst, dstPitch);
         else
-            copyWhole<0>(dst, dstPitch);
+            copyWhole<0>(pixels, pitch, dst, dstPitch);
     } else {
         // Patterns of a sheet, and sprites clipped at the display's edges.
-        copyRows<0>(srcX, srcY, width, height, dst, dstPitch);
+        copyRows<0>(pixels, pitch, srcX, srcY, width, height, dst, dstPitch);
     }
 }
 

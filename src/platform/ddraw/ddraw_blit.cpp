@@ -51,6 +51,19 @@ void keyedRowBytes(uint8_t* dst, const uint8_t* src, int count, int bpp, uint32_
 void fillArea(const PixelArea& dst, const Rect& rect, uint32_t value)
 {
     const int w = rect.width();
+    // A value whose bytes are all alike (black, white: every clear of the
+    // back buffer) is a memset, the fastest fill the library has.
+    const uint32_t mask = dst.bytesPerPixel >= 4 ? 0xFFFFFFFFu : (1u << (8 * dst.bytesPerPixel)) - 1;
+    if ((value & mask) == ((value & 0xFF) * 0x01010101u & mask)) {
+        const std::size_t rowBytes = static_cast<std::size_t>(w) * dst.bytesPerPixel;
+        if (dst.pitch == static_cast<int>(rowBytes)) {
+            std::memset(at(dst, rect.left, rect.top), static_cast<int>(value & 0xFF), rowBytes * rect.height());
+            return;
+        }
+        for (int y = rect.top; y < rect.bottom; ++y)
+            std::memset(at(dst, rect.left, y), static_cast<int>(value & 0xFF), rowBytes);
+        return;
+    }
     for (int y = rect.top; y < rect.bottom; ++y) {
         uint8_t* row = at(dst, rect.left, y);
         switch (dst.bytesPerPixel) {
@@ -105,6 +118,14 @@ void copyArea(const PixelArea& to, int x, int y, const PixelArea& from, const Re
         default: keyedRowBytes(d, s, w, from.bytesPerPixel, *key); break;
         }
     }
+}
+
+bool sameArea(const PixelArea& to, int x, int y, const PixelArea& from, const Rect& src)
+{
+    const std::size_t rowBytes = static_cast<std::size_t>(src.width()) * from.bytesPerPixel;
+    for (int j = 0; j < src.height(); ++j)
+        if (std::memcmp(at(to, x, y + j), at(from, src.left, src.top + j), rowBytes) != 0) return false;
+    return true;
 }
 
 void stretchArea(const PixelArea& to, const Rect& dst, const PixelArea& from, const Rect& src, std::optional<uint32_t> key)

@@ -65,12 +65,25 @@ const uint32_t* DirectDrawSurface::paletteColors() const
 
 const uint32_t* DirectDrawSurface::ownPalette() const { return palette_ ? palette_->colors() : nullptr; }
 
-HRESULT DirectDrawSurface::finishPrimaryBlit()
+void DirectDrawSurface::touch()
 {
     ++version_;
+    sameAsPresented_ = false;
+}
+
+HRESULT DirectDrawSurface::finishPrimaryBlit(bool changed)
+{
+    if (changed) touch();
     if (!isPrimary()) return DD_OK;
     device_->present(*this);
+    sameAsPresented_ = true;
     return DD_OK;
+}
+
+bool DirectDrawSurface::copyChangesNothing(int x, int y, DirectDrawSurface& source, const Rect& src)
+{
+    if (!isPrimary() || &source == this) return false;
+    return sameArea(area(), x, y, source.area(), src);
 }
 
 bool DirectDrawSurface::copyKeyedFromRuns(const PixelArea& to, int x, int y, const Rect& src, uint32_t key)
@@ -87,7 +100,7 @@ bool DirectDrawSurface::copyKeyedFromRuns(const PixelArea& to, int x, int y, con
         cache.builtVersion = version_;
         if (!cache.runs.Built()) return false;
     }
-    cache.runs.Copy(src.left, src.top, src.width(), src.height(),
+    cache.runs.Copy(pixels_.data(), pitch_, src.left, src.top, src.width(), src.height(),
                     to.pixels + static_cast<std::ptrdiff_t>(y) * to.pitch + static_cast<std::ptrdiff_t>(x) * to.bytesPerPixel,
                     to.pitch);
     return true;
@@ -133,6 +146,7 @@ HRESULT DirectDrawSurface::Blt(const RECT* dst, DirectDrawSurface* source, const
     std::optional<uint32_t> key;
     if ((flags & DDBLT_KEYSRC) && source->colorKey_) key = source->colorKey_->dwColorSpaceLowValue;
     if (d.width() == s.width() && d.height() == s.height()) {
+        if (!key && copyChangesNothing(d.left, d.top, *source, s)) return finishPrimaryBlit(false);
         if (!key || source == this || !source->copyKeyedFromRuns(area(), d.left, d.top, s, *key))
             copyArea(area(), d.left, d.top, source->area(), s, key);
     } else if (source == this) {
@@ -160,6 +174,7 @@ HRESULT DirectDrawSurface::BltFast(int x, int y, DirectDrawSurface* source, cons
     if (!device_->drawsPixels()) return finishPrimaryBlit();
     std::optional<uint32_t> key;
     if ((flags & DDBLTFAST_SRCCOLORKEY) && source->colorKey_) key = source->colorKey_->dwColorSpaceLowValue;
+    if (!key && copyChangesNothing(x, y, *source, s)) return finishPrimaryBlit(false);
     if (!key || source == this || !source->copyKeyedFromRuns(area(), x, y, s, *key))
         copyArea(area(), x, y, source->area(), s, key);
     return finishPrimaryBlit();
@@ -172,10 +187,13 @@ HRESULT DirectDrawSurface::Flip(DirectDrawSurface* override, uint32_t)
     if (override && override != backBuffer_.get()) return DDERR_INVALIDPARAMS;
     if (HRESULT hr = backBuffer_->usable(); failed(hr)) return hr;
     if (device_->takeBusyPresent()) return DDERR_WASSTILLDRAWING;
+    const bool changed = pixels_ != backBuffer_->pixels_;
     std::swap(pixels_, backBuffer_->pixels_);
-    ++version_;
-    ++backBuffer_->version_;
+    if (changed) touch();
+    else ++version_;
+    backBuffer_->touch();
     device_->present(*this);
+    sameAsPresented_ = true;
     return DD_OK;
 }
 
@@ -248,7 +266,7 @@ HRESULT DirectDrawSurface::lockInto(const RECT* rect, Desc& desc)
     desc.lpSurface = pixels_.data() + static_cast<std::ptrdiff_t>(r.top) * pitch_ +
                      static_cast<std::ptrdiff_t>(r.left) * format_.bytesPerPixel();
     ++locks_;
-    ++version_;
+    touch();
     return DD_OK;
 }
 
@@ -272,7 +290,7 @@ HRESULT DirectDrawSurface::GetDC(gdi::HDC& dc)
     gdi::PixelTarget target{pixels_.data(), width_, height_, pitch_, format_, paletteColors()};
     dc_ = std::make_unique<gdi::DeviceContext>(target, &device_->fonts());
     dc = dc_.get();
-    ++version_;
+    touch();
     return DD_OK;
 }
 
@@ -324,7 +342,7 @@ HRESULT DirectDrawSurface::IsLost() const { return lost_ ? DDERR_SURFACELOST : D
 void DirectDrawSurface::markLost()
 {
     lost_ = true;
-    ++version_;
+    touch();
 }
 
 HRESULT DirectDrawSurface::Restore()
@@ -337,7 +355,7 @@ HRESULT DirectDrawSurface::Restore()
     // The memory came back, its contents did not.
     std::fill(pixels_.begin(), pixels_.end(), uint8_t{0});
     lost_ = false;
-    ++version_;
+    touch();
     if (backBuffer_) return backBuffer_->Restore();
     return DD_OK;
 }
@@ -359,6 +377,7 @@ FrameView DirectDrawSurface::frameView() const
     v.pitch = pitch_;
     v.layout = format_.layout;
     v.palette = paletteColors();
+    v.unchanged = sameAsPresented_;
     return v;
 }
 

@@ -79,7 +79,16 @@ private:
     bool isPrimary() const { return caps_ & DDSCAPS_PRIMARYSURFACE; }
     const uint32_t* paletteColors() const;
     PixelArea area();
-    HRESULT finishPrimaryBlit();
+    // Ends a blit or fill onto this surface; a blit that found its target
+    // already holding the same pixels passes `changed` false.
+    HRESULT finishPrimaryBlit(bool changed = true);
+    // The pixels may have changed: caches built from them and the picture
+    // last presented no longer match.
+    void touch();
+    // Whether an unkeyed 1:1 copy of `src` of `source` to (x, y) of this
+    // primary would write the pixels it already holds (a menu presenting
+    // the same picture again).
+    bool copyChangesNothing(int x, int y, DirectDrawSurface& source, const Rect& src);
     // Copies `src` of this surface to (x, y) of `to` from cached opaque runs;
     // false when no cache is available (the caller copies pixel by pixel).
     bool copyKeyedFromRuns(const PixelArea& to, int x, int y, const Rect& src, uint32_t key);
@@ -94,6 +103,7 @@ private:
     std::vector<uint8_t> pixels_;
     bool lost_ = false;
     uint64_t version_ = 0;
+    bool sameAsPresented_ = false;
     int locks_ = 0;
     std::unique_ptr<gdi::DeviceContext> dc_;
     std::optional<DDCOLORKEY> colorKey_;

@@ -101,6 +101,58 @@ uint32_t colorRefFromNative(const SurfaceFormat& format, uint32_t native, const 
            unpackChannel(native, format.blueMask) << 16;
 }
 
+namespace {
+
+// Rows of 16-bit pixels: the top bits of each channel, as packChannel keeps them.
+template <int RedShift, int GreenBits>
+void packRow16(const uint8_t* bgr, uint8_t* out, int count)
+{
+    for (int i = 0; i < count; ++i, bgr += 3, out += 2) {
+        const uint32_t v = (uint32_t(bgr[2]) >> 3) << RedShift | (uint32_t(bgr[1]) >> (8 - GreenBits)) << 5 |
+                           uint32_t(bgr[0]) >> 3;
+        out[0] = static_cast<uint8_t>(v);
+        out[1] = static_cast<uint8_t>(v >> 8);
+    }
+}
+
+}  // namespace
+
+void nativeRowFromBgr24(const SurfaceFormat& format, const uint8_t* bgr, uint8_t* out, int count,
+                        const uint32_t* palette)
+{
+    if (count <= 0) return;
+    if (format == formatForBits(16)) return packRow16<11, 6>(bgr, out, count);
+    if (format == formatForBits(15)) return packRow16<10, 5>(bgr, out, count);
+    if (format == formatForBits(24)) {
+        // Native 00RRGGBB stored low byte first is the bitmap's own order.
+        std::memcpy(out, bgr, static_cast<std::size_t>(count) * 3);
+        return;
+    }
+    if (format == formatForBits(32)) {
+        for (int i = 0; i < count; ++i, bgr += 3, out += 4) {
+            out[0] = bgr[0];
+            out[1] = bgr[1];
+            out[2] = bgr[2];
+            out[3] = 0;
+        }
+        return;
+    }
+    // Palettes and unusual masks go pixel by pixel; runs of one colour, common
+    // in pictures with a key colour, skip the nearest-colour search.
+    const int bytes = format.bytesPerPixel();
+    uint32_t lastColor = 0, lastNative = 0;
+    bool haveLast = false;
+    for (int i = 0; i < count; ++i, bgr += 3, out += bytes) {
+        const uint32_t colorRef = uint32_t(bgr[2]) | uint32_t(bgr[1]) << 8 | uint32_t(bgr[0]) << 16;
+        if (!haveLast || colorRef != lastColor) {
+            lastNative = nativeFromColorRef(format, colorRef, palette);
+            lastColor = colorRef;
+            haveLast = true;
+        }
+        writePixel(out, bytes, lastNative);
+    }
+}
+
 uint32_t readPixel(const uint8_t* at, int bytes)
 {
     uint32_t v = 0;

@@ -30,6 +30,12 @@ uint32_t nativeFromColorRef(const SurfaceFormat& format, uint32_t colorRef, cons
 // The colour GDI reports for a native value (00BBGGRR).
 uint32_t colorRefFromNative(const SurfaceFormat& format, uint32_t native, const uint32_t* palette);
 
+// Converts `count` GDI bitmap pixels (bytes blue, green, red) to native
+// pixels at `out`, exactly as nativeFromColorRef would one by one, but a row
+// at a time: the common display formats have loops of their own.
+void nativeRowFromBgr24(const SurfaceFormat& format, const uint8_t* bgr, uint8_t* out, int count,
+                        const uint32_t* palette);
+
 // Reads or writes one pixel of `bytes` (1 to 4) bytes, low byte first.
 uint32_t readPixel(const uint8_t* at, int bytes);
 void writePixel(uint8_t* at, int bytes, uint32_t value);

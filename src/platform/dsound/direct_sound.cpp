@@ -31,7 +31,8 @@ HRESULT DirectSound::SetCooperativeLevel(Window* window, uint32_t level)
     return DS_OK;
 }
 
-HRESULT DirectSound::CreateSoundBuffer(const BufferDesc& desc, std::unique_ptr<DirectSoundBuffer>& buffer)
+HRESULT DirectSound::CreateSoundBuffer(const BufferDesc& desc, std::unique_ptr<DirectSoundBuffer>& buffer,
+                                       std::shared_ptr<const std::vector<uint8_t>> samples)
 {
     buffer.reset();
     if (*level_ == 0) return DSERR_UNINITIALIZED;  // no cooperative level set yet
@@ -50,7 +51,8 @@ HRESULT DirectSound::CreateSoundBuffer(const BufferDesc& desc, std::unique_ptr<D
         return DSERR_INVALIDPARAM;
 
     std::unique_ptr<DirectSoundBuffer> created(new DirectSoundBuffer(engine_, desc, false, level_));
-    const HRESULT hr = created->allocate(desc.bufferBytes);
+    if (samples && samples->size() != desc.bufferBytes) samples.reset();
+    const HRESULT hr = created->allocate(desc.bufferBytes, std::move(samples));
     if (Failed(hr)) return hr;
     buffer = std::move(created);
     return DS_OK;

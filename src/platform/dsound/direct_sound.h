@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/audio.h"
 #include "platform/dsound/direct_sound_buffer.h"
@@ -25,7 +26,11 @@ public:
     DirectSound& operator=(const DirectSound&) = delete;
 
     HRESULT SetCooperativeLevel(Window* window, uint32_t level);
-    HRESULT CreateSoundBuffer(const BufferDesc& desc, std::unique_ptr<DirectSoundBuffer>& buffer);
+    // A secondary buffer given `samples` of exactly its size starts out
+    // playing them without a copy (see DirectSoundBuffer::ShareSamples);
+    // otherwise it starts silent.
+    HRESULT CreateSoundBuffer(const BufferDesc& desc, std::unique_ptr<DirectSoundBuffer>& buffer,
+                              std::shared_ptr<const std::vector<uint8_t>> samples = nullptr);
 
     // What happens when another program takes the sound card: every buffer
     // loses its memory and answers DSERR_BUFFERLOST until restored.

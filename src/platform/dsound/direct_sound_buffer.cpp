@@ -33,14 +33,15 @@ DirectSoundBuffer::~DirectSoundBuffer()
     engine_->mixer().detach(&voice_);
 }
 
-HRESULT DirectSoundBuffer::allocate(uint32_t bytes)
+HRESULT DirectSoundBuffer::allocate(uint32_t bytes, std::shared_ptr<const std::vector<uint8_t>> samples)
 {
-    try {
-        data_.assign(bytes, format_.bitsPerSample == 8 ? 0x80 : 0);
-    } catch (const std::bad_alloc&) {
-        return DSERR_OUTOFMEMORY;
+    size_ = bytes;
+    if (samples) {
+        shared_ = std::move(samples);
+        voice_.data = shared_->data();
+    } else if (HRESULT hr = ownMemory(silence()); Failed(hr)) {
+        return hr;
     }
-    voice_.data = data_.data();
     voice_.frameCount = bytes / format_.blockAlign;
     voice_.channels = format_.channels;
     voice_.bitsPerSample = format_.bitsPerSample;
@@ -48,6 +49,36 @@ HRESULT DirectSoundBuffer::allocate(uint32_t bytes)
     updateGains();
     SoundEngine::Guard guard(*engine_);
     engine_->mixer().attach(&voice_);
+    return DS_OK;
+}
+
+HRESULT DirectSoundBuffer::ownMemory(std::optional<uint8_t> fill)
+{
+    // Built before the mixer is told, so it never reads memory being filled.
+    std::vector<uint8_t> memory;
+    try {
+        if (fill) memory.assign(size_, *fill);
+        else memory = *shared_;
+    } catch (const std::bad_alloc&) {
+        return DSERR_OUTOFMEMORY;
+    }
+    SoundEngine::Guard guard(*engine_);
+    data_ = std::move(memory);
+    shared_.reset();
+    voice_.data = data_.data();
+    return DS_OK;
+}
+
+HRESULT DirectSoundBuffer::ShareSamples(std::shared_ptr<const std::vector<uint8_t>> samples)
+{
+    if (primary_) return DSERR_INVALIDCALL;
+    if (!samples || samples->size() != size_) return DSERR_INVALIDPARAM;
+    SoundEngine::Guard guard(*engine_);
+    if (locks_ > 0) return DSERR_INVALIDCALL;
+    if (voice_.lost) return DSERR_BUFFERLOST;
+    shared_ = std::move(samples);
+    voice_.data = shared_->data();
+    data_ = {};
     return DS_OK;
 }
 
@@ -96,7 +127,7 @@ HRESULT DirectSoundBuffer::GetCurrentPosition(uint32_t* playCursor, uint32_t* wr
     if (writeCursor) {
         // The mixer reads one frame ahead while it interpolates.
         const uint32_t ahead = playing ? play + format_.blockAlign : play;
-        *writeCursor = data_.empty() ? 0 : ahead % sizeBytes();
+        *writeCursor = size_ == 0 ? 0 : ahead % size_;
     }
     return DS_OK;
 }
@@ -181,6 +212,8 @@ HRESULT DirectSoundBuffer::Lock(uint32_t offset, uint32_t bytes, void** block1, 
     const uint32_t first = std::min(bytes, size - offset);
     const uint32_t second = bytes - first;
     if (second > 0 && (!block2 || !bytes2)) return DSERR_INVALIDPARAM;
+    if (shared_)
+        if (HRESULT hr = ownMemory(std::nullopt); Failed(hr)) return hr;
     *block1 = data_.data() + offset;
     *bytes1 = first;
     if (block2) *block2 = second > 0 ? data_.data() : nullptr;
@@ -251,7 +284,13 @@ HRESULT DirectSoundBuffer::Restore()
     SoundEngine::Guard guard(*engine_);
     if (!voice_.lost) return DS_OK;
     // The memory comes back, its samples do not.
-    std::fill(data_.begin(), data_.end(), format_.bitsPerSample == 8 ? 0x80 : 0);
+    if (shared_) {
+        data_.assign(size_, silence());
+        shared_.reset();
+        voice_.data = data_.data();
+    } else {
+        std::fill(data_.begin(), data_.end(), silence());
+    }
     voice_.lost = false;
     voice_.position = 0;
     return DS_OK;

@@ -3,6 +3,7 @@
 // mixer plays, or the primary buffer that stands for the mixed output.
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "platform/dsound/dsound_types.h"
@@ -44,15 +45,24 @@ public:
     HRESULT SetFormat(const WaveFormat* format);
     // Gives a lost buffer its memory back; the samples must be written again.
     HRESULT Restore();
+    // Makes `samples` (exactly the buffer's size) the buffer's samples
+    // without copying them: a static buffer filled from a sound that stays
+    // loaded plays that sound's own memory. Locking the buffer later gives
+    // it a copy of its own to write in.
+    HRESULT ShareSamples(std::shared_ptr<const std::vector<uint8_t>> samples);
 
-    uint32_t sizeBytes() const { return static_cast<uint32_t>(data_.size()); }
+    uint32_t sizeBytes() const { return size_; }
     bool isPrimary() const { return primary_; }
 
 private:
     friend class DirectSound;
     DirectSoundBuffer(std::shared_ptr<SoundEngine> engine, const BufferDesc& desc, bool primary,
                       std::shared_ptr<const uint32_t> level);
-    HRESULT allocate(uint32_t bytes);
+    HRESULT allocate(uint32_t bytes, std::shared_ptr<const std::vector<uint8_t>> samples);
+    // Gives the buffer memory of its own holding `fill` bytes, or, for a
+    // buffer sharing samples, a copy of them.
+    HRESULT ownMemory(std::optional<uint8_t> fill);
+    uint8_t silence() const { return format_.bitsPerSample == 8 ? 0x80 : 0; }
     void updateGains();
     bool ownsBlock(const void* block, uint32_t bytes) const;
 
@@ -61,7 +71,9 @@ private:
     bool primary_;
     uint32_t flags_;
     WaveFormat format_;
-    std::vector<uint8_t> data_;
+    uint32_t size_ = 0;
+    std::vector<uint8_t> data_;                        // the buffer's own memory, or
+    std::shared_ptr<const std::vector<uint8_t>> shared_;  // samples it plays without owning
     MixerVoice voice_;
     uint32_t frequency_ = 0;
     int32_t volume_ = 0;

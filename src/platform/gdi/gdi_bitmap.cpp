@@ -10,10 +10,15 @@ namespace {
 constexpr int kMaxSide = 16384;
 }  // namespace
 
-Bitmap::Bitmap(int width, int height)
+void Bitmap::checkSize(int width, int height)
 {
     if (width < 0 || height < 0 || width > kMaxSide || height > kMaxSide)
         throw Exception("Bitmap size " + std::to_string(width) + "x" + std::to_string(height) + " is not supported.");
+}
+
+Bitmap::Bitmap(int width, int height)
+{
+    checkSize(width, height);
     width_ = width;
     height_ = height;
     data_.assign(static_cast<std::size_t>(width) * height * 3, 0);
@@ -26,6 +31,18 @@ Bitmap Bitmap::fromBgr24(int width, int height, const uint8_t* rows, int pitch)
     if (!rows || pitch < width * 3) throw Exception("Bitmap rows are missing or shorter than the width.");
     for (int y = 0; y < height; ++y)
         std::memcpy(b.row(y), rows + static_cast<std::ptrdiff_t>(y) * pitch, static_cast<std::size_t>(width) * 3);
+    return b;
+}
+
+Bitmap Bitmap::fromBgr24(int width, int height, std::vector<uint8_t>&& rows)
+{
+    Bitmap b;
+    b.checkSize(width, height);
+    if (rows.size() != static_cast<std::size_t>(width) * height * 3)
+        throw Exception("Bitmap rows do not match its size.");
+    b.width_ = width;
+    b.height_ = height;
+    b.data_ = std::move(rows);
     return b;
 }
 

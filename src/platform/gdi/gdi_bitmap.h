@@ -16,6 +16,9 @@ public:
     // starting at `rows` (top row first). Throws platform::Exception on a
     // size that is negative or too large.
     static Bitmap fromBgr24(int width, int height, const uint8_t* rows, int pitch);
+    // Takes over `rows`, width * 3 bytes each without padding, top row
+    // first; throws platform::Exception when they do not fill the size.
+    static Bitmap fromBgr24(int width, int height, std::vector<uint8_t>&& rows);
 
     int width() const { return width_; }
     int height() const { return height_; }
@@ -28,6 +31,8 @@ public:
     void setPixel(int x, int y, uint32_t colorRef);
 
 private:
+    static void checkSize(int width, int height);
+
     int width_ = 0;
     int height_ = 0;
     std::vector<uint8_t> data_;

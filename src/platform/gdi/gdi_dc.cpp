@@ -105,6 +105,10 @@ bool DeviceContext::stretchBlt(const Rect& dst, const DeviceContext& source, con
     if (dw == 0 || dh == 0 || sw == 0 || sh == 0) return true;
     const int bpp = target_.format.bytesPerPixel();
     const int srcW = source.width(), srcH = source.height();
+    if (dw == sw && dh == sh && dw > 0 && dh > 0 && !source.target_.pixels && source.bitmap_) {
+        copyBitmapRows(dst, *source.bitmap_, src);
+        return true;
+    }
     // Negative extents mirror, as in GDI; every pixel samples its centre.
     for (int j = 0; j < std::abs(dh); ++j) {
         const int dy = dh > 0 ? dst.top + j : dst.top - 1 - j;
@@ -123,6 +127,24 @@ bool DeviceContext::stretchBlt(const Rect& dst, const DeviceContext& source, con
         }
     }
     return true;
+}
+
+void DeviceContext::copyBitmapRows(const Rect& dst, const Bitmap& bitmap, const Rect& src)
+{
+    // The part of the rectangle that lies inside both the target and the
+    // bitmap; the rest is left alone, as the scaled copy leaves it.
+    const int left = std::max({0, -dst.left, -src.left});
+    const int right = std::min({dst.width(), target_.width - dst.left, bitmap.width() - src.left});
+    const int top = std::max({0, -dst.top, -src.top});
+    const int bottom = std::min({dst.height(), target_.height - dst.top, bitmap.height() - src.top});
+    if (left >= right) return;
+    const int bpp = target_.format.bytesPerPixel();
+    for (int j = top; j < bottom; ++j) {
+        uint8_t* row = target_.pixels + static_cast<std::ptrdiff_t>(dst.top + j) * target_.pitch;
+        const uint8_t* from = bitmap.row(src.top + j) + static_cast<std::ptrdiff_t>(src.left + left) * 3;
+        ddraw::nativeRowFromBgr24(target_.format, from, row + static_cast<std::ptrdiff_t>(dst.left + left) * bpp,
+                                  right - left, target_.palette);
+    }
 }
 
 }  // namespace platform::gdi

@@ -60,6 +60,9 @@ public:
 
 private:
     uint32_t sourcePixel(int x, int y) const;  // 00BBGGRR from target or bitmap
+    // StretchBlt without scaling from a bitmap (how surfaces are filled
+    // from pictures): whole rows at a time, the same pixels.
+    void copyBitmapRows(const Rect& dst, const Bitmap& bitmap, const Rect& src);
 
     PixelTarget target_;
     FontCache* fonts_ = nullptr;

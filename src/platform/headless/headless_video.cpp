@@ -65,6 +65,7 @@ void convertRow(PixelLayout layout, const uint8_t* row, uint32_t* out, int width
 void HeadlessVideo::present(const FrameView& frame)
 {
     ++presented_;
+    unchanged_ = frame.unchanged;
     if (!drawing_) return;
     width_ = frame.width;
     height_ = frame.height;

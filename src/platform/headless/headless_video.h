@@ -34,6 +34,8 @@ public:
     // Off: frames are counted but nothing is drawn or kept.
     void setDrawing(bool drawing) { drawing_ = drawing; }
     bool drawsPixels() const override { return drawing_; }
+    // Whether the last frame said it repeats the one before.
+    bool lastFrameUnchanged() const { return unchanged_; }
     // Called after every presented frame, so a test can look at each one
     // (frame() holds it) and not only the last.
     void setOnPresent(std::function<void(const HeadlessVideo&)> listener) { onPresent_ = std::move(listener); }
@@ -56,6 +58,7 @@ private:
     Rect workArea_{0, 0, 1920, 1040};
     int presented_ = 0;
     bool drawing_ = true;
+    bool unchanged_ = false;
     int width_ = 0;
     int height_ = 0;
     std::vector<uint32_t> rgb_;

@@ -84,6 +84,13 @@ public:
     void waitEvents(uint32_t timeoutMs) override
     {
         if (!pending_.empty()) return;
+        // A frame waiting for the display's next refresh goes out even when
+        // the game presents nothing newer.
+        if (video_.pending() && video_.millisecondsUntilPending() < timeoutMs) {
+            SDL_WaitEventTimeout(nullptr, static_cast<int>(video_.millisecondsUntilPending()));
+            video_.presentPending();
+            return;
+        }
         SDL_WaitEventTimeout(nullptr, static_cast<int>(timeoutMs));
     }
 

@@ -4,6 +4,9 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/picture_fit.h"
+#include "platform/sdl2/sdl_renderer_choice.h"
+
 namespace platform {
 namespace {
 
@@ -28,12 +31,14 @@ SdlVideo::SdlVideo(SdlWindow& window) : window_(window) { createRenderer(); }
 bool SdlVideo::createRenderer()
 {
     if (renderer_) return true;
-    renderer_ = SDL_CreateRenderer(window_.handle(), -1, SDL_RENDERER_ACCELERATED);
-    if (!renderer_) renderer_ = SDL_CreateRenderer(window_.handle(), -1, SDL_RENDERER_SOFTWARE);
+    renderer_ = createWindowRenderer(window_.handle());
     if (!renderer_) {
         std::fprintf(stderr, "Brindlecog: cannot draw in the window: %s\n", SDL_GetError());
         return false;
     }
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
+    SDL_RendererInfo info{};
+    softwareRenderer_ = SDL_GetRendererInfo(renderer_, &info) == 0 && (info.flags & SDL_RENDERER_SOFTWARE);
     return true;
 }
 
@@ -98,10 +103,15 @@ Rect SdlVideo::workArea() const
     return {r.x, r.y, r.x + r.w, r.y + r.h};
 }
 
-bool SdlVideo::prepare(const FrameView& frame)
+Uint32 SdlVideo::textureFormatFor(const FrameView& frame) const
 {
-    if (!createRenderer()) return false;
-    const Uint32 format = sdlFormat(frame.layout);
+    const bool sixteen = frame.layout == PixelLayout::Rgb565 || frame.layout == PixelLayout::Rgb555;
+    const bool scaled = area_.w != frame.width || area_.h != frame.height;
+    return softwareRenderer_ && sixteen && scaled ? Uint32{SDL_PIXELFORMAT_RGB888} : sdlFormat(frame.layout);
+}
+
+bool SdlVideo::prepare(const FrameView& frame, Uint32 format)
+{
     if (!texture_ || format != textureFormat_ || frame.width != textureWidth_ || frame.height != textureHeight_) {
         if (texture_) SDL_DestroyTexture(texture_);
         texture_ = SDL_CreateTexture(renderer_, format, SDL_TEXTUREACCESS_STREAMING, frame.width, frame.height);
@@ -109,7 +119,8 @@ bool SdlVideo::prepare(const FrameView& frame)
         textureFormat_ = format;
         textureWidth_ = frame.width;
         textureHeight_ = frame.height;
-        refit_ = true;
+        SDL_SetTextureScaleMode(texture_, crisp_ ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
+        stale_ = true;  // the new texture holds no picture yet
     }
     return true;
 }
@@ -135,8 +146,8 @@ void SdlVideo::fit(const FrameView& frame)
     area_ = {fitted.area.left, fitted.area.top, fitted.area.width(), fitted.area.height()};
     // Whole factors copy pixels; anything else is filtered, so a picture
     // scaled by 1.8 does not get uneven rows.
-    const bool crisp = scaling() == Scaling::Integer && fitted.wholeFactor > 0;
-    SDL_SetTextureScaleMode(texture_, crisp ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
+    crisp_ = scaling() == Scaling::Integer && fitted.wholeFactor > 0;
+    if (texture_) SDL_SetTextureScaleMode(texture_, crisp_ ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
     // Motion arrives in window units, which are output pixels unless the
     // desktop scales windows itself.
     int windowWidth = 0, windowHeight = 0;
@@ -147,60 +158,83 @@ void SdlVideo::fit(const FrameView& frame)
     stale_ = true;
 }
 
-bool SdlVideo::sameAsShown(const FrameView& frame, int bytesPerRow) const
+int64_t SdlVideo::nowMicroseconds()
 {
-    if (stale_ || frame.layout != shownLayout_ || frame.width != shownWidth_ || frame.height != shownHeight_ ||
-        frame.layout == PixelLayout::Indexed8)
-        return false;
-    const auto* base = static_cast<const uint8_t*>(frame.pixels);
-    for (int y = 0; y < frame.height; ++y)
-        if (std::memcmp(base + static_cast<std::ptrdiff_t>(y) * frame.pitch,
-                        shown_.data() + static_cast<std::size_t>(y) * bytesPerRow, bytesPerRow) != 0)
-            return false;
-    return true;
+    static const uint64_t frequency = SDL_GetPerformanceFrequency();
+    const uint64_t counter = SDL_GetPerformanceCounter();
+    return static_cast<int64_t>(counter / frequency * 1000000 + counter % frequency * 1000000 / frequency);
 }
 
-void SdlVideo::remember(const FrameView& frame, int bytesPerRow)
+bool SdlVideo::upload(const FrameView& frame)
 {
-    shown_.resize(static_cast<std::size_t>(bytesPerRow) * frame.height);
+    const Uint32 frameFormat = sdlFormat(frame.layout);
+    if (frame.layout != PixelLayout::Indexed8 && textureFormat_ != frameFormat) {
+        // Widened by SDL's own conversion: the colours its renderer would
+        // have made of the 16-bit picture.
+        void* pixels = nullptr;
+        int pitch = 0;
+        if (SDL_LockTexture(texture_, nullptr, &pixels, &pitch) != 0) return false;
+        const int converted = SDL_ConvertPixels(frame.width, frame.height, frameFormat, frame.pixels, frame.pitch,
+                                                textureFormat_, pixels, pitch);
+        SDL_UnlockTexture(texture_);
+        return converted == 0;
+    }
+    if (frame.layout != PixelLayout::Indexed8)
+        return SDL_UpdateTexture(texture_, nullptr, frame.pixels, frame.pitch) == 0;
+    expanded_.resize(static_cast<std::size_t>(frame.width) * frame.height);
     const auto* base = static_cast<const uint8_t*>(frame.pixels);
     for (int y = 0; y < frame.height; ++y)
-        std::memcpy(shown_.data() + static_cast<std::size_t>(y) * bytesPerRow,
-                    base + static_cast<std::ptrdiff_t>(y) * frame.pitch, bytesPerRow);
-    shownLayout_ = frame.layout;
-    shownWidth_ = frame.width;
-    shownHeight_ = frame.height;
-    stale_ = false;
+        for (int x = 0; x < frame.width; ++x) {
+            const uint8_t index = base[static_cast<std::ptrdiff_t>(y) * frame.pitch + x];
+            expanded_[static_cast<std::size_t>(y) * frame.width + x] = frame.palette ? frame.palette[index] : index;
+        }
+    return SDL_UpdateTexture(texture_, nullptr, expanded_.data(), frame.width * 4) == 0;
+}
+
+void SdlVideo::show()
+{
+    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+    SDL_RenderClear(renderer_);
+    SDL_RenderCopy(renderer_, texture_, nullptr, &area_);
+    SDL_RenderPresent(renderer_);
+    pacer_.sent(nowMicroseconds());
+    pending_ = false;
+}
+
+uint32_t SdlVideo::millisecondsUntilPending() const
+{
+    return static_cast<uint32_t>((pacer_.microsecondsUntilDue(nowMicroseconds()) + 999) / 1000);
+}
+
+void SdlVideo::presentPending()
+{
+    if (pending_ && renderer_ && texture_ && pacer_.due(nowMicroseconds())) show();
 }
 
 void SdlVideo::present(const FrameView& frame)
 {
     if (!frame.pixels || frame.width <= 0 || frame.height <= 0) return;
-    const int bytesPerPixel = frame.layout == PixelLayout::Indexed8 ? 1
-                              : frame.layout == PixelLayout::Rgb888  ? 3
-                              : frame.layout == PixelLayout::Xrgb8888 ? 4
-                                                                      : 2;
-    const int bytesPerRow = frame.width * bytesPerPixel;
-    if (!prepare(frame)) return;
+    if (!createRenderer()) return;
     fit(frame);
-    if (sameAsShown(frame, bytesPerRow)) return;
-    if (frame.layout == PixelLayout::Indexed8) {
-        expanded_.resize(static_cast<std::size_t>(frame.width) * frame.height);
-        const auto* base = static_cast<const uint8_t*>(frame.pixels);
-        for (int y = 0; y < frame.height; ++y)
-            for (int x = 0; x < frame.width; ++x) {
-                const uint8_t index = base[static_cast<std::ptrdiff_t>(y) * frame.pitch + x];
-                expanded_[static_cast<std::size_t>(y) * frame.width + x] = frame.palette ? frame.palette[index] : index;
-            }
-        SDL_UpdateTexture(texture_, nullptr, expanded_.data(), frame.width * 4);
-    } else {
-        SDL_UpdateTexture(texture_, nullptr, frame.pixels, frame.pitch);
+    if (!prepare(frame, textureFormatFor(frame))) return;
+    // A palette may change while the pixels stay: 8-bit frames always go.
+    const bool unchanged = frame.unchanged && frame.layout != PixelLayout::Indexed8;
+    if (unchanged && !stale_) {
+        presentPending();
+        return;
     }
-    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-    SDL_RenderClear(renderer_);
-    SDL_RenderCopy(renderer_, texture_, nullptr, &area_);
-    SDL_RenderPresent(renderer_);
-    if (frame.layout != PixelLayout::Indexed8) remember(frame, bytesPerRow);
+    if (!upload(frame)) return;
+    if (stale_) {
+        // The window lost its picture: it gets this one at once.
+        const int display = std::max(0, SDL_GetWindowDisplayIndex(window_.handle()));
+        SDL_DisplayMode mode{};
+        pacer_.setRefreshRate(SDL_GetCurrentDisplayMode(display, &mode) == 0 ? mode.refresh_rate : 0);
+        stale_ = false;
+        show();
+        return;
+    }
+    pending_ = true;
+    presentPending();
 }
 
 }  // namespace platform

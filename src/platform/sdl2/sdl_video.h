@@ -1,11 +1,12 @@
 #pragma once
 // Presents frames in an SDL window through a streaming texture of the frame's
-// own pixel format, scaled into the window (or the screen) as the chosen
-// scaling says and centred on black.
+// own pixel format, placed in the window by the largest whole factor that
+// fits (or as the scaling setting says).
 #include <SDL.h>
 
 #include <vector>
 
+#include "platform/sdl2/present_pacer.h"
 #include "platform/sdl2/sdl_window.h"
 #include "platform/video.h"
 
@@ -26,42 +27,55 @@ public:
     DisplayModeInfo desktopMode() const override;
     int displayCount() const override { return SDL_GetNumVideoDisplays(); }
     Rect workArea() const override;
+    // Menus and the title show the same picture frame after frame: an
+    // unchanged frame is not sent to the window again. A changed one is
+    // sent at most once per display refresh; one that comes sooner waits in
+    // the texture for its turn (see presentPending).
     void present(const FrameView& frame) override;
     // The window needs its picture again (shown, exposed, resized): the next
     // frame is presented even when it equals the last one.
     void invalidate() { stale_ = true; }
+    // A frame waiting for its turn, and how long until it has it: the event
+    // loop wakes up for it when the game presents nothing newer.
+    bool pending() const { return pending_; }
+    uint32_t millisecondsUntilPending() const;
+    void presentPending();
     void setScaling(Scaling scaling) override;
     // Picture pixels per window unit of mouse motion: the pointer moves over
     // the scaled picture as fast as over the desktop.
     double motionScale() const { return motionScale_; }
 
 private:
-    // Menus and the title show the same picture frame after frame; sending
-    // it to the window again only costs the desktop's compositor.
-    bool sameAsShown(const FrameView& frame, int bytesPerRow) const;
-    void remember(const FrameView& frame, int bytesPerRow);
-    bool prepare(const FrameView& frame);
+    // The texture for `frame`, in `format`.
+    bool prepare(const FrameView& frame, Uint32 format);
+    // SDL's software renderer scales 32-bit pictures directly but converts
+    // a 16-bit one through two intermediate pictures on every present:
+    // scaled (full screen), 16-bit frames are widened as they are uploaded.
+    Uint32 textureFormatFor(const FrameView& frame) const;
     bool createRenderer();
     // Fits the picture into the window's real size when either changed.
     void fit(const FrameView& frame);
+    bool upload(const FrameView& frame);
+    void show();
+    static int64_t nowMicroseconds();
 
     SdlWindow& window_;
     SDL_Renderer* renderer_ = nullptr;
+    bool softwareRenderer_ = false;
     SDL_Texture* texture_ = nullptr;
     Uint32 textureFormat_ = 0;
     int textureWidth_ = 0;
     int textureHeight_ = 0;
     std::vector<uint32_t> expanded_;  // 8-bit frames go through the palette
-    std::vector<uint8_t> shown_;      // the last frame sent to the window
-    PixelLayout shownLayout_ = PixelLayout::Rgb565;
-    int shownWidth_ = 0;
-    int shownHeight_ = 0;
+    PresentPacer pacer_;
+    bool pending_ = false;
     bool stale_ = true;
     int outputWidth_ = 0;
     int outputHeight_ = 0;
     SDL_Rect area_{};
     double motionScale_ = 1.0;
     bool refit_ = true;
+    bool crisp_ = true;
 };
 
 }  // namespace platform

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <sstream>
 
 #include "engine/sound/sound_list.h"
@@ -163,6 +164,27 @@ TEST_F(SoundPlayer, LostBufferIsRefilledAndPlaysNextTime)
     pick.Play();  // answered "lost": restored and refilled, silent this time
     EXPECT_FALSE(pick.IsPlaying());
     EXPECT_EQ(hear(3), (std::vector<int16_t>{0, 0, 0}));
+    pick.Play();
+    EXPECT_EQ(hear(3), (std::vector<int16_t>{7, 8, 9}));
+}
+
+TEST_F(SoundPlayer, BuffersPlayTheLoadedSamplesAndWritingThemLeavesTheSoundAlone)
+{
+    TSoundCollectionItem& pick = add("pick", {7, 8, 9});
+    withDevice();
+    auto& buffer = *static_cast<TDSoundBuffer1*>(pick.Buffer());
+    void *p1 = nullptr, *p2 = nullptr;
+    uint32_t n1 = 0, n2 = 0;
+    ASSERT_EQ(buffer.Lock(0, 0, platform::dsound::DSBLOCK_ENTIREBUFFER, &p1, &n1, &p2, &n2), platform::dsound::DS_OK);
+    std::vector<int16_t> written(n1 / 2, 1);
+    std::memcpy(p1, written.data(), n1);
+    buffer.Unlock(p1, n1, p2, n2);
+    pick.Play();
+    EXPECT_EQ(hear(3), (std::vector<int16_t>{1, 1, 1}));
+    EXPECT_EQ(pick.Wav().Data()[0], 7) << "the sound itself is unchanged";
+    // Once lost, the buffer gets the sound's own samples back.
+    player.Device()->Interface()->LoseBuffers();
+    pick.Play();
     pick.Play();
     EXPECT_EQ(hear(3), (std::vector<int16_t>{7, 8, 9}));
 }

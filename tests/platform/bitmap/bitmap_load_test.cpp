@@ -11,10 +11,13 @@ using platform::TPixelFormat;
 
 namespace {
 
+// Every pixel as 00RRGGBB, top row first, read from the rows.
 std::vector<std::uint32_t> pixelsOf(const TBitmap& b)
 {
     std::vector<std::uint32_t> out;
-    for (int y = 0; y < b.Height(); ++y) out.insert(out.end(), b.ScanLine(y), b.ScanLine(y) + b.Width());
+    for (int y = 0; y < b.Height(); ++y)
+        for (const std::uint8_t* p = b.ScanLine(y); p != b.ScanLine(y) + b.Width() * 3; p += 3)
+            out.push_back(std::uint32_t(p[2]) << 16 | std::uint32_t(p[1]) << 8 | p[0]);
     return out;
 }
 
@@ -154,7 +157,8 @@ TEST(BitmapPixels, ConversionTo24BitsKeepsEveryPixel)
 
     b.SetPixel(2, 3, 0x00332211);
     EXPECT_EQ(b.Pixel(2, 3), 0x00332211);
-    EXPECT_EQ(b.ScanLine(3)[2], 0x112233u);
+    EXPECT_EQ(pixelsOf(b)[3 * static_cast<std::size_t>(b.Width()) + 2], 0x112233u);
+    EXPECT_EQ(b.ScanLine(3)[2 * 3], 0x33);  // blue first
     EXPECT_EQ(b.Pixel(13, 0), -1);
     b.SetPixel(-1, 0, 0);  // ignored
 

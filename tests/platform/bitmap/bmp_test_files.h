@@ -58,6 +58,8 @@ inline std::istringstream prefixed(const std::vector<std::uint8_t>& file, std::s
 
 inline void put32(std::vector<std::uint8_t>& b, std::size_t at, std::uint32_t v)
 {
+    // A file shorter than the field grows to hold it.
+    if (b.size() < at + 4) b.resize(at + 4);
     for (int i = 0; i < 4; ++i) b[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
 }
 

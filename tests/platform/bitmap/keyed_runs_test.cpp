@@ -38,13 +38,21 @@ TEST(KeyedRuns, CopiesExactlyWhatAPerPixelKeyedCopyCopies)
         TKeyedRuns runs;
         runs.Build(src.data(), pitch, w, h, bytes, key);
         ASSERT_TRUE(runs.Built());
+        {
+            // The whole picture takes a way of its own.
+            const int dstPitch = w * bytes + 1;
+            std::vector<std::uint8_t> expected(static_cast<std::size_t>(dstPitch) * h, 0x55), got = expected;
+            keyedCopy(src, pitch, bytes, 0, 0, w, h, key, expected, dstPitch);
+            runs.Copy(src.data(), pitch, 0, 0, w, h, got.data(), dstPitch);
+            ASSERT_EQ(got, expected) << bytes << " bytes, whole picture";
+        }
         for (int trial = 0; trial < 50; ++trial) {
             const int sx = static_cast<int>(rng() % w), sy = static_cast<int>(rng() % h);
             const int cw = 1 + static_cast<int>(rng() % (w - sx)), ch = 1 + static_cast<int>(rng() % (h - sy));
             const int dstPitch = cw * bytes + 3;
             std::vector<std::uint8_t> expected(static_cast<std::size_t>(dstPitch) * ch, 0x55), got = expected;
             keyedCopy(src, pitch, bytes, sx, sy, cw, ch, key, expected, dstPitch);
-            runs.Copy(sx, sy, cw, ch, got.data(), dstPitch);
+            runs.Copy(src.data(), pitch, sx, sy, cw, ch, got.data(), dstPitch);
             ASSERT_EQ(got, expected) << bytes << " bytes, rect " << sx << "," << sy << " " << cw << "x" << ch;
         }
     }
@@ -73,13 +81,14 @@ TEST(KeyedRuns, GapsOfMoreEmptyRowsThanSixteenBitsHold)
     ASSERT_TRUE(runs.Built());
     EXPECT_EQ(runs.RunCount(), 5u);
     std::vector<std::uint16_t> whole(px.size(), 0xAAAA);
-    runs.Copy(0, 0, w, h, reinterpret_cast<std::uint8_t*>(whole.data()), w * 2);
+    const auto* picture = reinterpret_cast<const std::uint8_t*>(px.data());
+    runs.Copy(picture, w * 2, 0, 0, w, h, reinterpret_cast<std::uint8_t*>(whole.data()), w * 2);
     for (std::size_t i = 0; i < px.size(); ++i)
         ASSERT_EQ(whole[i], px[i] == key ? 0xAAAA : px[i]) << "pixel " << i;
     // Part of the picture, starting inside a gap.
     const int rows = h - 70000;  // to the last row
     std::vector<std::uint16_t> part(static_cast<std::size_t>(2) * rows, 0xAAAA);
-    runs.Copy(1, 70000, 2, rows, reinterpret_cast<std::uint8_t*>(part.data()), 4);
+    runs.Copy(picture, w * 2, 1, 70000, 2, rows, reinterpret_cast<std::uint8_t*>(part.data()), 4);
     for (int y = 0; y < rows; ++y) {
         const std::uint16_t want = px[static_cast<std::size_t>(70000 + y) * w + 1];
         ASSERT_EQ(part[static_cast<std::size_t>(y) * 2], want == key ? 0xAAAA : want) << "row " << y;

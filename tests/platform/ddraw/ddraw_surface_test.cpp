@@ -2,8 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 #include "platform/ddraw/ddraw.h"
+#include "platform/ddraw/ddraw_blit.h"
 #include "platform/ddraw/ddraw_errors.h"
 #include "platform/form.h"
 #include "platform/headless/headless_backend.h"
@@ -39,7 +41,19 @@ struct Display {
         s->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL, &fx);
         return s;
     }
+    void flippingChain(std::shared_ptr<DirectDrawSurface>& primary, std::shared_ptr<DirectDrawSurface>& back);
 };
+
+// The primary of an exclusive display with one back buffer.
+void Display::flippingChain(std::shared_ptr<DirectDrawSurface>& primary, std::shared_ptr<DirectDrawSurface>& back)
+{
+    DDSURFACEDESC desc;
+    desc.dwFlags = DDSD_CAPS | DDSD_BACKBUFFERCOUNT;
+    desc.dwBackBufferCount = 1;
+    desc.ddsCaps.dwCaps = DDSCAPS_PRIMARYSURFACE | DDSCAPS_FLIP | DDSCAPS_COMPLEX;
+    ASSERT_EQ(dd->CreateSurface(desc, primary), DD_OK);
+    ASSERT_EQ(primary->GetAttachedSurface(DDSCAPS{DDSCAPS_BACKBUFFER}, back), DD_OK);
+}
 
 uint16_t at(DirectDrawSurface& s, int x, int y)
 {
@@ -270,13 +284,8 @@ TEST(FlippingChain, FlipSwapsBuffersAndPresents)
 {
     Display d(DDSCL_FULLSCREEN | DDSCL_EXCLUSIVE);
     ASSERT_EQ(d.dd->SetDisplayMode(640, 480, 32), DD_OK);
-    DDSURFACEDESC desc;
-    desc.dwFlags = DDSD_CAPS | DDSD_BACKBUFFERCOUNT;
-    desc.dwBackBufferCount = 1;
-    desc.ddsCaps.dwCaps = DDSCAPS_PRIMARYSURFACE | DDSCAPS_FLIP | DDSCAPS_COMPLEX;
     std::shared_ptr<DirectDrawSurface> primary, back;
-    ASSERT_EQ(d.dd->CreateSurface(desc, primary), DD_OK);
-    ASSERT_EQ(primary->GetAttachedSurface(DDSCAPS{DDSCAPS_BACKBUFFER}, back), DD_OK);
+    ASSERT_NO_FATAL_FAILURE(d.flippingChain(primary, back));
     EXPECT_EQ(back->Flip(nullptr, 0), DDERR_NOTFLIPPABLE);
     DDBLTFX fx;
     fx.dwFillColor = 0x00336699;
@@ -290,6 +299,99 @@ TEST(FlippingChain, FlipSwapsBuffersAndPresents)
     std::shared_ptr<DirectDrawGammaControl> gamma;
     EXPECT_EQ(primary->QueryInterface(Iid::IDirectDrawGammaControl, gamma), DD_OK);
     EXPECT_EQ(back->QueryInterface(Iid::IDirectDrawGammaControl, gamma), E_NOINTERFACE);
+}
+
+// The window skips frames that repeat the last one; it must never be told
+// a frame repeats when any pixel of the primary may differ.
+TEST(Present, AFrameIsMarkedUnchangedOnlyWhenThePrimaryHoldsTheSamePixels)
+{
+    Display d;
+    DDSURFACEDESC desc;
+    desc.dwFlags = DDSD_CAPS;
+    desc.ddsCaps.dwCaps = DDSCAPS_PRIMARYSURFACE;
+    std::shared_ptr<DirectDrawSurface> primary;
+    ASSERT_EQ(d.dd->CreateSurface(desc, primary), DD_OK);
+    const int w = primary->width(), h = primary->height();
+    auto back = d.offscreen(w, h, 0x1234);
+    const auto& video = d.backend.headlessVideo();
+    const auto present = [&] { return primary->Blt(nullptr, back.get(), nullptr, DDBLT_WAIT, nullptr); };
+
+    ASSERT_EQ(present(), DD_OK);
+    EXPECT_FALSE(video.lastFrameUnchanged());
+    ASSERT_EQ(present(), DD_OK);
+    EXPECT_TRUE(video.lastFrameUnchanged());
+    EXPECT_EQ(video.pixel(w - 1, h - 1), video.pixel(0, 0));
+
+    // One pixel in the last row differs.
+    DDBLTFX fx;
+    fx.dwFillColor = 0x4321;
+    const RECT corner{w - 1, h - 1, w, h};
+    back->Blt(&corner, nullptr, nullptr, DDBLT_COLORFILL, &fx);
+    ASSERT_EQ(present(), DD_OK);
+    EXPECT_FALSE(video.lastFrameUnchanged());
+    EXPECT_NE(video.pixel(w - 1, h - 1), video.pixel(0, 0));
+    ASSERT_EQ(primary->BltFast(0, 0, back.get(), nullptr, 0), DD_OK);
+    EXPECT_TRUE(video.lastFrameUnchanged());
+
+    // Anything that may have written into the primary makes the next frame new.
+    DDSURFACEDESC locked;
+    ASSERT_EQ(primary->Lock(nullptr, locked, DDLOCK_WAIT), DD_OK);
+    primary->Unlock(nullptr);
+    ASSERT_EQ(present(), DD_OK);
+    EXPECT_FALSE(video.lastFrameUnchanged());
+    ASSERT_EQ(present(), DD_OK);
+    EXPECT_TRUE(video.lastFrameUnchanged());
+    // A copy with a key cannot tell in advance what it writes.
+    DDCOLORKEY key{0x1234, 0x1234};
+    back->SetColorKey(DDCKEY_SRCBLT, &key);
+    ASSERT_EQ(primary->BltFast(0, 0, back.get(), nullptr, DDBLTFAST_SRCCOLORKEY), DD_OK);
+    EXPECT_FALSE(video.lastFrameUnchanged());
+    // A fill of the primary itself is new too.
+    ASSERT_EQ(primary->Blt(&corner, nullptr, nullptr, DDBLT_COLORFILL, &fx), DD_OK);
+    EXPECT_FALSE(video.lastFrameUnchanged());
+}
+
+TEST(Present, AFlipOfTheSamePictureIsMarkedUnchanged)
+{
+    Display d(DDSCL_FULLSCREEN | DDSCL_EXCLUSIVE);
+    ASSERT_EQ(d.dd->SetDisplayMode(640, 480, 16), DD_OK);
+    std::shared_ptr<DirectDrawSurface> primary, back;
+    ASSERT_NO_FATAL_FAILURE(d.flippingChain(primary, back));
+    const auto& video = d.backend.headlessVideo();
+    DDBLTFX fx;
+    const auto draw = [&](uint32_t colour) {
+        fx.dwFillColor = colour;
+        back->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL, &fx);
+        return primary->Flip(nullptr, 0);
+    };
+    ASSERT_EQ(draw(0x00F8), DD_OK);
+    EXPECT_FALSE(video.lastFrameUnchanged());
+    ASSERT_EQ(draw(0x00F8), DD_OK);  // the game draws the same picture again
+    EXPECT_TRUE(video.lastFrameUnchanged());
+    ASSERT_EQ(draw(0x0700), DD_OK);
+    EXPECT_FALSE(video.lastFrameUnchanged());
+}
+
+TEST(Fill, EveryDepthAndValueFillsExactlyTheRectangle)
+{
+    for (int bytes = 1; bytes <= 4; ++bytes)
+        for (uint32_t value : {0u, 0xFFFFFFFFu, 0x12345678u, 0x00FF00FFu, 0x7F7F7F00u, 0x34561212u})
+            for (bool wholeRows : {false, true}) {
+                // Surface rows start on even addresses: pitches are multiples of 4.
+            const int w = 5, h = 4, pitch = wholeRows ? w * bytes : (w * bytes + 3) / 4 * 4 + 4;
+                std::vector<uint8_t> pixels(static_cast<std::size_t>(pitch) * h, 0xA5);
+                const platform::Rect rect = wholeRows ? platform::Rect{0, 1, w, 3} : platform::Rect{1, 1, 4, 3};
+                fillArea({pixels.data(), pitch, bytes}, rect, value);
+                for (int y = 0; y < h; ++y)
+                    for (int i = 0; i < pitch; ++i) {
+                        const int x = i / bytes;
+                        const bool inside = i < w * bytes && x >= rect.left && x < rect.right && y >= rect.top &&
+                                            y < rect.bottom;
+                        const auto expected = inside ? static_cast<uint8_t>(value >> (8 * (i % bytes))) : uint8_t{0xA5};
+                        ASSERT_EQ(pixels[static_cast<std::size_t>(y) * pitch + i], expected)
+                            << bytes << " bytes, value " << std::hex << value << ", byte " << i << " of row " << y;
+                    }
+            }
 }
 
 TEST(ResultCodes, CarryThePublishedValuesAndDescriptions)

@@ -240,3 +240,77 @@ TEST(MixerRates, FollowsTheDevicesActualRate)
     b->Play(0, 0, 0);
     EXPECT_EQ(backend.headlessAudio().pull(3), (std::vector<int16_t>{1, 1, 3, 3, 0, 0}));
 }
+
+namespace {
+
+std::shared_ptr<const std::vector<uint8_t>> samplesOf(const std::vector<int16_t>& values)
+{
+    auto bytes = std::make_shared<std::vector<uint8_t>>(values.size() * 2);
+    std::memcpy(bytes->data(), values.data(), bytes->size());
+    return bytes;
+}
+
+}  // namespace
+
+// A static buffer made from a loaded sound plays that sound's memory; it
+// must never write into it: not when locked, not when lost and restored.
+TEST_F(Mixer, SharedSamplesAreNeverWrittenThroughTheBuffer)
+{
+    const auto samples = samplesOf({4, 5, 6, 7});
+    const std::vector<uint8_t> original = *samples;
+    const WaveFormat f = pcm(1, 44100, 16);
+    BufferDesc desc;
+    desc.flags = DSBCAPS_STATIC;
+    desc.bufferBytes = 8;
+    desc.format = &f;
+    std::unique_ptr<DirectSoundBuffer> b;
+    ASSERT_EQ(device->CreateSoundBuffer(desc, b, samples), DS_OK);
+    b->Play(0, 0, 0);
+    EXPECT_EQ(pull(2), (std::vector<int16_t>{4, 4, 5, 5}));
+
+    // Writing gives the buffer its own copy first.
+    void *p1, *p2;
+    uint32_t n1, n2;
+    ASSERT_EQ(b->Lock(0, 0, &p1, &n1, &p2, &n2, DSBLOCK_ENTIREBUFFER), DS_OK);
+    EXPECT_NE(p1, samples->data());
+    std::memset(p1, 0x11, n1);
+    ASSERT_EQ(b->Unlock(p1, n1, p2, n2), DS_OK);
+    EXPECT_EQ(*samples, original);
+    EXPECT_EQ(pull(1), (std::vector<int16_t>{0x1111, 0x1111}));
+
+    // Shared again, then lost: the memory that comes back is silent, and
+    // the sound's samples are untouched.
+    ASSERT_EQ(b->ShareSamples(samples), DS_OK);
+    b->SetCurrentPosition(0);
+    device->LoseBuffers();
+    EXPECT_EQ(b->Play(0, 0, 0), DSERR_BUFFERLOST);
+    EXPECT_EQ(b->ShareSamples(samples), DSERR_BUFFERLOST);
+    ASSERT_EQ(b->Restore(), DS_OK);
+    EXPECT_EQ(*samples, original);
+    b->Play(0, 0, 0);
+    EXPECT_EQ(pull(1), (std::vector<int16_t>{0, 0}));
+}
+
+TEST_F(Mixer, SharingNeedsSamplesOfTheBuffersSize)
+{
+    const WaveFormat f = pcm(1, 44100, 16);
+    BufferDesc desc;
+    desc.flags = DSBCAPS_STATIC;
+    desc.bufferBytes = 8;
+    desc.format = &f;
+    std::unique_ptr<DirectSoundBuffer> b;
+    // Samples of another size are not taken: the buffer starts silent.
+    ASSERT_EQ(device->CreateSoundBuffer(desc, b, samplesOf({9, 9})), DS_OK);
+    EXPECT_EQ(b->sizeBytes(), 8u);
+    b->Play(0, 0, 0);
+    EXPECT_EQ(pull(1), (std::vector<int16_t>{0, 0}));
+    EXPECT_EQ(b->ShareSamples(samplesOf({1, 2, 3})), DSERR_INVALIDPARAM);
+    EXPECT_EQ(b->ShareSamples(nullptr), DSERR_INVALIDPARAM);
+    // Nor while somebody is writing into the buffer.
+    void *p1, *p2;
+    uint32_t n1, n2;
+    ASSERT_EQ(b->Lock(0, 0, &p1, &n1, &p2, &n2, DSBLOCK_ENTIREBUFFER), DS_OK);
+    EXPECT_EQ(b->ShareSamples(samplesOf({1, 2, 3, 4})), DSERR_INVALIDCALL);
+    ASSERT_EQ(b->Unlock(p1, n1, p2, n2), DS_OK);
+    EXPECT_EQ(b->ShareSamples(samplesOf({1, 2, 3, 4})), DS_OK);
+}
