@@ -278,3 +278,73 @@ TEST_F(ShiftEndToEnd, PauseFreezesTheFloorAndTheHintsButKeepsTheScene)
     EXPECT_GT(framesAfter, framesBefore + 250) << "the frozen scene is still drawn";
     EXPECT_TRUE(resumed);
 }
+
+TEST_F(ShiftEndToEnd, EscapeLeavesTheShiftAndTheNextGameStartsAfresh)
+{
+    WriteLevel(dir.path(), 1, {.number = 1, .speed = 3, .products = {"car", "car"}});
+    WriteLevel(dir.path(), 2, {.number = 2, .speed = 3, .products = {"boat"}});
+    int32_t totalInPlay = -1, totalInMenu = -1, numberAgain = -1;
+    TGameState afterEscape = gsNone;
+    player.startGame();
+    player.continueFromCard();
+    finishCars(1);
+    player.waitFor([&] { return form().FTotalScore > 0; });
+    player.then([&] {
+        totalInPlay = form().FTotalScore;
+        backend.keyDown(platform::dik::Escape);
+    });
+    player.then([&] {
+        backend.keyUp(platform::dik::Escape);
+        afterEscape = form().FState;
+        totalInMenu = form().FTotalScore;
+    });
+    // "Play Game" again: the menu's cursor is back at (30, 30).
+    player.then([&] { backend.mouseMove(370, 115); });
+    player.then([&] { player.press(); });
+    player.waitForState(gsLevelIntro);
+    player.then([&] { numberAgain = form().FLevel->FLevelNumber; });
+    run();
+    EXPECT_EQ(totalInPlay, 20);
+    EXPECT_EQ(afterEscape, gsMenu);
+    EXPECT_EQ(totalInMenu, 0);
+    EXPECT_EQ(numberAgain, 1);
+}
+
+TEST_F(ShiftEndToEnd, APauseTakenInTheMenuHoldsTheFirstShiftAndLosingTheWindowPausesPlay)
+{
+    WriteLevel(dir.path(), 1, {.number = 1, .speed = 3, .products = {"car", "car"}});
+    bool pausedAtStart = false, movedWhilePaused = true, pausedByFocus = false, resumed = false;
+    double x = 0;
+    player.waitForState(gsIntro);
+    player.then([&] { player.press(); });
+    player.waitForState(gsMenu);
+    player.then([&] { backend.keyDown(platform::dik::F2); });
+    player.then([&] { backend.keyUp(platform::dik::F2); });
+    player.then([&] { backend.mouseMove(370, 115); });
+    player.then([&] { player.press(); });
+    player.continueFromCard();
+    player.then([&] {
+        pausedAtStart = form().FPaused;
+        x = form().FFloor->FMainLine->GetProduct(0)->WorldX();
+    });
+    player.waitMs(1000);
+    player.then([&] {
+        movedWhilePaused = form().FFloor->FMainLine->GetProduct(0)->WorldX() != x;
+        backend.keyDown(platform::dik::F2);
+    });
+    player.then([&] { backend.keyUp(platform::dik::F2); });
+    player.waitMs(500);
+    player.then([&] { backend.loseFocus(); });
+    player.then([&] {
+        pausedByFocus = form().FPaused;
+        backend.gainFocus();
+    });
+    player.then([&] { backend.keyDown(platform::dik::F2); });
+    player.then([&] { backend.keyUp(platform::dik::F2); });
+    player.then([&] { resumed = !form().FPaused; });
+    run();
+    EXPECT_TRUE(pausedAtStart);
+    EXPECT_FALSE(movedWhilePaused);
+    EXPECT_TRUE(pausedByFocus);
+    EXPECT_TRUE(resumed);
+}
