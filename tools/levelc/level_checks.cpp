@@ -140,6 +140,23 @@ public:
                 if (recipe->NeedsTool()) add(recipe->ToolName);
                 for (std::string_view part : recipe->Parts) add(part);
             }
+        for (std::string_view name : piles) {
+            // Each product brings one of each of its parts; they stack upward.
+            const int height = PartHeight(name);
+            const auto count = std::count_if(FSource.Level.Products.begin(), FSource.Level.Products.end(),
+                                             [name](const std::string& product) {
+                                                 const TProductRecipe* recipe = FindRecipe(product);
+                                                 return recipe && std::find(recipe->Parts.begin(), recipe->Parts.end(),
+                                                                            name) != recipe->Parts.end();
+                                             });
+            if (height > 0 && count * height > kHighestStack) {
+                Refuse(FSource.LineOf(TLevelField::Products),
+                       "the pile of " + Quote(std::string(name)) + " would stack " + std::to_string(count) +
+                           " parts " + std::to_string(count * height) + " pixels high, into the score bar: at most " +
+                           std::to_string(kHighestStack / height) + " fit");
+                return;
+            }
+        }
         int x = kFirstPileX;
         for (std::string_view name : piles) {
             if (x > kLastReachablePileX) {
@@ -219,6 +236,15 @@ int PileFootprint(std::string_view partOrTool)
     for (const ImageEntry& image : ImageCatalogue())
         if (partOrTool == image.name) return image.patternWidth > 40 ? 80 : 40;
     return 40;
+}
+
+int PartHeight(std::string_view part)
+{
+    for (const TProductRecipe& recipe : ProductRecipes())
+        if (std::find(recipe.Parts.begin(), recipe.Parts.end(), part) != recipe.Parts.end())
+            for (const ImageEntry& image : ImageCatalogue())
+                if (part == image.name) return image.patternHeight;
+    return 0;
 }
 
 TDiagnostics CheckLevel(const TLevelSource& level, std::string_view fileName, const TTitleCardFonts& fonts)

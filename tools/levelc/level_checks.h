@@ -20,6 +20,13 @@ inline constexpr int kScreenWidth = 800;
 inline constexpr int kFirstPileX = 240;
 inline constexpr int kLastReachablePileX = 760;
 
+// Parts stack upward from a pile's top at y = 255; the stack must stay
+// below the score bar.
+inline constexpr int kHighestStack = 195;
+
+// A part picture's height; 0 for a name that is no part.
+int PartHeight(std::string_view part);
+
 // A pile's footprint: 40, or 80 for a part picture wider than 40 pixels, or
 // the tool picture's width and 4 for a tool.
 int PileFootprint(std::string_view partOrTool);

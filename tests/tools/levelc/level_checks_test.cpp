@@ -151,6 +151,15 @@ TEST(LevelCheck, RefusesPilesBeyondTheWorkersReach)
     EXPECT_TRUE(Check(kGoodSource + "    bear\n").empty());
 }
 
+TEST(LevelCheck, RefusesPilesStackedIntoTheScoreBar)
+{
+    // Car wheels are 40 pixels high: four stack up to y = 95, a fifth would
+    // reach the score bar.
+    EXPECT_TRUE(Check(WithLine(kGoodSource, 9, "    car x4")).empty());
+    ExpectRefusal(WithLine(kGoodSource, 9, "    car x5"), 8,
+                  "the pile of \"car-wheels\" would stack 5 parts 200 pixels high, into the score bar: at most 4 fit");
+}
+
 TEST(LevelCheck, EveryShippedLevelPassesAndStaysOnItsBench)
 {
     // The thresholds themselves are set from the automatic players' scores
