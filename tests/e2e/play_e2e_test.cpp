@@ -233,47 +233,36 @@ TEST_F(PlayEndToEnd, KeysAloneCanPlay)
 {
     level({"car"}, 0);
     int stage = -1;
-    // The cursor starts at (200, 120); the arrow keys move it 250 pixels a
-    // second, Space clicks.
+    // The arrow keys move the cursor 250 pixels a second: held just long
+    // enough, down and right, they bring it onto a point below and right.
+    auto steerTo = [&](double x, double y) {
+        const TGameCursorSprite& cursor = *player.floor().FCursor;
+        for (auto [key, way] : {std::pair{platform::dik::Down, y - cursor.FY}, std::pair{platform::dik::Right, x - cursor.FX}}) {
+            backend.keyDown(key);
+            backend.at(backend.now() + static_cast<uint32_t>(way / 250 * 1000),
+                       [key](platform::HeadlessBackend& b) { b.keyUp(key); });
+        }
+    };
+    auto tap = [&](uint8_t key) {
+        backend.keyDown(key);
+        backend.at(backend.now() + 40, [key](platform::HeadlessBackend& b) { b.keyUp(key); });
+    };
+    // To the wheels' pile, Space to pick.
     player.then([&] {
-        TBasePickLocation& pile = *player.floor().FPickLocations->FindPile("car-wheels");
-        const double dy = pile.WorldY() + 10 - player.floor().FCursor->FY;
-        const double dx = pile.WorldX() + 20 - player.floor().FCursor->FX;
-        backend.keyDown(platform::dik::Down);
-        backend.at(backend.now() + static_cast<uint32_t>(dy / 250 * 1000), [](platform::HeadlessBackend& b) {
-            b.keyUp(platform::dik::Down);
-        });
-        backend.keyDown(platform::dik::Right);
-        backend.at(backend.now() + static_cast<uint32_t>(dx / 250 * 1000), [](platform::HeadlessBackend& b) {
-            b.keyUp(platform::dik::Right);
-        });
+        const TBasePickLocation& pile = *player.floor().FPickLocations->FindPile("car-wheels");
+        steerTo(pile.WorldX() + 20, pile.WorldY() + 10);
     });
     player.waitMs(2000);
-    player.then([&] {
-        backend.keyDown(platform::dik::Space);
-        backend.at(backend.now() + 40, [](platform::HeadlessBackend& b) { b.keyUp(platform::dik::Space); });
-    });
+    player.then([&] { tap(platform::dik::Space); });
     player.waitMs(100);
     player.waitIdle();
     // Down to the car on the belt, Z to fit.
     player.then([&] {
         const platform::Rect r = player.line().GetProduct(0)->BoundsRect();
-        const double dy = (r.top + r.bottom) / 2.0 - player.floor().FCursor->FY;
-        const double dx = (r.left + r.right) / 2.0 - player.floor().FCursor->FX;
-        backend.keyDown(platform::dik::Down);
-        backend.at(backend.now() + static_cast<uint32_t>(dy / 250 * 1000), [](platform::HeadlessBackend& b) {
-            b.keyUp(platform::dik::Down);
-        });
-        backend.keyDown(platform::dik::Right);
-        backend.at(backend.now() + static_cast<uint32_t>(dx / 250 * 1000), [](platform::HeadlessBackend& b) {
-            b.keyUp(platform::dik::Right);
-        });
+        steerTo((r.left + r.right) / 2.0, (r.top + r.bottom) / 2.0);
     });
     player.waitMs(3000);
-    player.then([&] {
-        backend.keyDown(platform::dik::Z);
-        backend.at(backend.now() + 40, [](platform::HeadlessBackend& b) { b.keyUp(platform::dik::Z); });
-    });
+    player.then([&] { tap(platform::dik::Z); });
     player.waitMs(100);
     player.waitIdle();
     player.then([&] { stage = product(0).FStage; });
