@@ -23,9 +23,9 @@
 namespace {
 
 // The floor with blank pictures of the game's pattern sizes.
-class Floor final : public TGameHost {
+class FuzzFloor final : public TGameHost {
 public:
-    Floor()
+    FuzzFloor()
     {
         screen.AutoInitialize = false;
         screen.FullScreen = false;
@@ -75,7 +75,7 @@ public:
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
 {
-    static Floor* floor = new Floor();  // lives for the whole run
+    static FuzzFloor* floor = new FuzzFloor();  // lives for the whole run
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     std::istringstream in(bytes);
     floor->level->LoadFromStream(in);
