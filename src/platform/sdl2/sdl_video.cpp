@@ -6,6 +6,7 @@
 
 #include "platform/picture_fit.h"
 #include "platform/sdl2/sdl_renderer_choice.h"
+#include "platform/sdl2/sdl_window_manager.h"
 
 namespace platform {
 namespace {
@@ -54,10 +55,11 @@ bool SdlVideo::setFullScreen(bool fullScreen)
     // A window still hidden does not change its mode on every desktop, so
     // the display shows itself when it takes over the screen.
     if (fullScreen && !window_.visible()) window_.show();
-    if (fullScreen) {
+    if (fullScreen && !windowManagerRunning(window_.handle())) {
         // Without a window manager nobody resizes the window for full
-        // screen, so cover the display ourselves first; a window manager
-        // takes over from here anyway.
+        // screen, so cover the display ourselves first. (With one, a window
+        // already of the display's size makes SDL wait for a resize that
+        // never comes.)
         SDL_Rect display{};
         const int index = SDL_GetWindowDisplayIndex(window_.handle());
         if (SDL_GetDisplayBounds(index < 0 ? 0 : index, &display) == 0) {
