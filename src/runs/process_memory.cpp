@@ -1,0 +1,18 @@
+#include "runs/process_memory.h"
+
+#include <malloc.h>
+
+#include <fstream>
+#include <string>
+
+int64_t ResidentKilobytes()
+{
+    // Memory the allocator holds free is given back first, so what is
+    // counted is what the program still uses.
+    ::malloc_trim(0);
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmRSS:", 0) == 0) return std::stoll(line.substr(6));
+    return 0;
+}

@@ -1,0 +1,7 @@
+#pragma once
+// How much memory this process holds: the resident set, as the system
+// counts it, in kilobytes (0 where the system cannot say), once the
+// allocator has given back what it holds free.
+#include <cstdint>
+
+int64_t ResidentKilobytes();
