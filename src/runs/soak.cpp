@@ -1,5 +1,6 @@
 #include "runs/soak.h"
 
+#include <algorithm>
 #include <cinttypes>
 #include <cmath>
 #include <cstdio>
@@ -24,6 +25,7 @@ namespace {
 constexpr int64_t kWarmUpMs = 60'000;
 // And again every so often, so that the last reading is from the last stretch of play.
 constexpr uint64_t kMemoryEveryFrames = 1000;
+constexpr int64_t kLongestGameMs = 30LL * 24 * 3600 * 1000;
 
 struct Broken {
     SoakViolation violation;
@@ -77,8 +79,9 @@ SoakOutcome Soak(const SoakOptions& options, const std::string& gameFolder)
         platform::HeadlessBackend backend;
         backend.headlessClock().setRandomSeed(random());
         backend.headlessAudio().setDeviceAvailable(!faults.soundGone());
-        // The time is up even while the game stands minimised.
-        backend.closeAfter(static_cast<uint32_t>(limitMs - doneMs) + 100);
+        // The time is up even while the game stands minimised; a game is
+        // never longer than the headless clock counts.
+        backend.closeAfter(static_cast<uint32_t>(std::min<int64_t>(limitMs - doneMs + 100, kLongestGameMs)));
         QuietBackend quiet(backend);
         rules.newSession();
         player.newSession();
@@ -95,7 +98,8 @@ SoakOutcome Soak(const SoakOptions& options, const std::string& gameFolder)
             if (auto violation = rules.afterFrame(form)) return stop(std::move(*violation));
             if (!backend.errors().empty()) return stop({"no error shown", backend.errors().front()});
             // A sound card takes what was mixed since the last frame.
-            if (!faults.soundGone()) backend.headlessAudio().pull(static_cast<int>((backend.now() - lastMs) * 441 / 10));
+            if (!faults.soundGone())
+                backend.headlessAudio().pull(static_cast<int>(std::min<uint32_t>(backend.now() - lastMs, 1000) * 441 / 10));
             lastMs = backend.now();
             const bool settingsRefused = faults.settingsRefused(), highscoreRefused = faults.highscoreRefused();
             faults.afterFrame(now, backend);

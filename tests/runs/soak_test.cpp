@@ -26,10 +26,10 @@ TEST(Soak, AMinuteOfRandomPlayKeepsEveryRule)
 
 TEST(Soak, TheSameSeedPlaysTheSameGame)
 {
-    const SoakOptions options{.minutes = 0.3, .seed = 11};
+    const SoakOptions options{.minutes = 0.15, .seed = 11};
     const SoakOutcome first = Soak(options, BRINDLECOG_GAME_DIR);
     const SoakOutcome again = Soak(options, BRINDLECOG_GAME_DIR);
-    const SoakOutcome other = Soak(SoakOptions{.minutes = 0.3, .seed = 12}, BRINDLECOG_GAME_DIR);
+    const SoakOutcome other = Soak(SoakOptions{.minutes = 0.15, .seed = 12}, BRINDLECOG_GAME_DIR);
     EXPECT_EQ(first.frames, again.frames);
     EXPECT_EQ(first.framesByState, again.framesByState);
     EXPECT_EQ(first.settingsWrites, again.settingsWrites);
