@@ -2,6 +2,9 @@
 // The headless backend without its pictures: frames are counted but not
 // converted and kept. A soak watches the game's state, not its pixels, and
 // converting every frame would take most of its time.
+#include <functional>
+#include <string>
+
 #include "platform/headless/headless_backend.h"
 
 class QuietBackend final : public platform::Backend {
@@ -16,8 +19,14 @@ public:
     bool pollEvent(platform::Event& event) override { return inner_.pollEvent(event); }
     void waitEvents(uint32_t timeoutMs) override { inner_.waitEvents(timeoutMs); }
     void rescanDevices() override { inner_.rescanDevices(); }
-    void showError(const std::string& title, const std::string& text) override { inner_.showError(title, text); }
+    void showError(const std::string& title, const std::string& text) override
+    {
+        inner_.showError(title, text);
+        if (onError) onError(text);
+    }
 
+    // Told of every error the game shows, as it shows it.
+    std::function<void(const std::string&)> onError;
     uint64_t presented() const { return video_.presented; }
 
 private:

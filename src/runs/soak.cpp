@@ -88,15 +88,15 @@ SoakOutcome Soak(const SoakOptions& options, const std::string& gameFolder)
         GameSession session(quiet, folder.folder());
         uint32_t lastMs = 0;
         const auto stop = [&](SoakViolation violation) {
-            broken = Broken{std::move(violation), outcome.frames, outcome.games, doneMs + backend.now()};
+            if (!broken) broken = Broken{std::move(violation), outcome.frames, outcome.games, doneMs + backend.now()};
             session.application().terminate();
         };
+        quiet.onError = [&](const std::string& text) { stop({"no error shown", text}); };
         session.setOnFrame([&](TfrmMain& form) {
             ++outcome.frames;
             ++outcome.framesByState[form.FState % outcome.framesByState.size()];
             const int64_t now = doneMs + backend.now();
             if (auto violation = rules.afterFrame(form)) return stop(std::move(*violation));
-            if (!backend.errors().empty()) return stop({"no error shown", backend.errors().front()});
             // A sound card takes what was mixed since the last frame.
             if (!faults.soundGone())
                 backend.headlessAudio().pull(static_cast<int>(std::min<uint32_t>(backend.now() - lastMs, 1000) * 441 / 10));
@@ -119,8 +119,6 @@ SoakOutcome Soak(const SoakOptions& options, const std::string& gameFolder)
         // The game has written its settings on the way out.
         if (!broken)
             if (auto violation = rules.checkFiles()) broken = Broken{*violation, outcome.frames, outcome.games, doneMs + backend.now()};
-        if (!broken && !backend.errors().empty())
-            broken = Broken{{"no error shown", backend.errors().front()}, outcome.frames, outcome.games, doneMs + backend.now()};
         doneMs += backend.now();
     }
     faults.endAll(nullptr);
@@ -131,12 +129,13 @@ SoakOutcome Soak(const SoakOptions& options, const std::string& gameFolder)
     outcome.highscoreWrites = rules.highscoreWrites();
     if (broken) {
         outcome.exitCode = 1;
-        char text[160];
-        std::snprintf(text, sizeof text, "at frame %" PRIu64 " (game %" PRIu64 ", %.2f s of game time)", broken->frame,
-                      broken->game, broken->gameMs / 1000.0);
-        outcome.failure = "rule \"" + broken->violation.rule + "\" broken " + text + ": " + broken->violation.detail +
-                          "; seed " + std::to_string(options.seed) + " repeats it (--soak " +
-                          std::to_string(options.minutes) + " --seed " + std::to_string(options.seed) + ")";
+        char where[120], again[80];
+        std::snprintf(where, sizeof where, "at frame %" PRIu64 " (game %" PRIu64 ", %.2f s of game time)",
+                      broken->frame, broken->game, broken->gameMs / 1000.0);
+        std::snprintf(again, sizeof again, "brindlecog --soak %g --seed %" PRIu64, options.minutes, options.seed);
+        outcome.failure = "rule \"" + broken->violation.rule + "\" broken " + where + ": " +
+                          broken->violation.detail + "; seed " + std::to_string(options.seed) + " repeats it (" +
+                          again + ")";
     }
     return outcome;
 }

@@ -2,6 +2,7 @@
 // faults, and plays the same game again for the same seed.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <regex>
 
 #include "gameplay/game_state.h"
@@ -34,6 +35,24 @@ TEST(Soak, TheSameSeedPlaysTheSameGame)
     EXPECT_EQ(first.framesByState, again.framesByState);
     EXPECT_EQ(first.settingsWrites, again.settingsWrites);
     EXPECT_NE(first.framesByState, other.framesByState);
+}
+
+TEST(Soak, ABrokenRuleIsReportedWithItsFrameAndTheSeedThatRepeatsIt)
+{
+    // A game folder whose first picture is cut short: start-up stops with
+    // an error, which no game may show.
+    TempDir folder;
+    std::filesystem::copy(std::filesystem::path(BRINDLECOG_GAME_DIR) / "SysData", folder.path() / "SysData",
+                          std::filesystem::copy_options::recursive);
+    const auto picture = folder.path() / "SysData" / "DatImg001.dat";
+    std::filesystem::resize_file(picture, std::filesystem::file_size(picture) / 2);
+    const SoakOutcome outcome = Soak(SoakOptions{.minutes = 0.5, .seed = 3}, folder.folder());
+    EXPECT_EQ(outcome.exitCode, 1);
+    EXPECT_EQ(outcome.frames, 0u);
+    EXPECT_EQ(outcome.failure.rfind("rule \"no error shown\" broken at frame 0 (game 1, 0.00 s of game time): ", 0), 0u)
+        << outcome.failure;
+    EXPECT_NE(outcome.failure.find("seed 3 repeats it (brindlecog --soak 0.5 --seed 3)"), std::string::npos)
+        << outcome.failure;
 }
 
 TEST(SoakFaults, ReadOnlyFoldersHoldEvenForRoot)
