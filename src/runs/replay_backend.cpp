@@ -180,18 +180,24 @@ platform::Window& ReplayBackend::window() { return *window_; }
 platform::VideoOutput& ReplayBackend::video() { return *video_; }
 platform::AudioOutput& ReplayBackend::audio() { return *audio_; }
 
+bool ReplayBackend::peek(RecordType& type, std::span<const uint8_t>& payload, std::size_t& length) const
+{
+    if (at_ >= recording_.replayEnd) return false;
+    RecordCursor cursor(std::span(recording_.records).first(recording_.replayEnd).subspan(at_));
+    if (!cursor.next(type, payload)) return false;
+    length = cursor.position();
+    return true;
+}
+
 std::optional<std::span<const uint8_t>> ReplayBackend::take(RecordType type)
 {
     if (ended_) return std::nullopt;
-    if (at_ >= recording_.replayEnd) {
-        end();
-        return std::nullopt;
-    }
-    RecordCursor cursor(std::span(recording_.records).first(recording_.replayEnd).subspan(at_));
     RecordType next{};
     std::span<const uint8_t> payload;
-    if (!cursor.next(next, payload)) {
-        diverge("the recording cannot be read on");
+    std::size_t length = 0;
+    if (!peek(next, payload, length)) {
+        // A recording cut short ends after its last whole frame.
+        end();
         return std::nullopt;
     }
     if (next == RecordType::End) {
@@ -204,17 +210,16 @@ std::optional<std::span<const uint8_t>> ReplayBackend::take(RecordType type)
                 DescribeRecord(next));
         return std::nullopt;
     }
-    at_ += cursor.position();
+    at_ += length;
     return payload;
 }
 
 bool ReplayBackend::atReplayEnd() const
 {
-    if (at_ >= recording_.replayEnd) return true;
-    RecordCursor cursor(std::span(recording_.records).first(recording_.replayEnd).subspan(at_));
     RecordType next{};
     std::span<const uint8_t> payload;
-    return cursor.next(next, payload) && next == RecordType::End;
+    std::size_t length = 0;
+    return !peek(next, payload, length) || next == RecordType::End;
 }
 
 void ReplayBackend::end()
@@ -287,12 +292,11 @@ void ReplayBackend::gameEnded()
 
 void ReplayBackend::applyInputChange()
 {
-    if (ended_ || at_ >= recording_.replayEnd) return;
-    RecordCursor cursor(std::span(recording_.records).first(recording_.replayEnd).subspan(at_));
     RecordType next{};
     std::span<const uint8_t> diff;
-    if (!cursor.next(next, diff) || next != RecordType::Input) return;
-    at_ += cursor.position();
+    std::size_t length = 0;
+    if (ended_ || !peek(next, diff, length) || next != RecordType::Input) return;
+    at_ += length;
     // The game read and cleared the state since; the change applies to that.
     inputBytes_ = EncodeRawInput(input_);
     if (!ApplyDiff(diff, inputBytes_) || !DecodeRawInput(inputBytes_, input_))

@@ -77,6 +77,8 @@ private:
     class Video;
     class Audio;
 
+    // The next record within the replay's end and its whole length; false when there is none.
+    bool peek(RecordType& type, std::span<const uint8_t>& payload, std::size_t& length) const;
     bool atReplayEnd() const;
     void end();
     void diverge(const std::string& what);
