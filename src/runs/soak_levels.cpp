@@ -11,7 +11,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int kMadeLevels = 4;
+constexpr int kMadeLevels = 3;
 
 std::string MakeLevel(int number, std::mt19937_64& random)
 {

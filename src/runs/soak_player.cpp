@@ -157,7 +157,7 @@ void SoakPlayer::planPlay(TfrmMain& form)
     }
     const TGameFloor& floor = *form.FFloor;
     // A disk refusing writes is worth meeting: back to the menus, where files are written.
-    if (preferWriting_ && chance(3)) {
+    if (preferWriting_ && between(1, 200) == 1) {
         tap(dik::Escape);
         return;
     }
