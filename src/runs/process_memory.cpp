@@ -16,3 +16,9 @@ int64_t ResidentKilobytes()
         if (line.rfind("VmRSS:", 0) == 0) return std::stoll(line.substr(6));
     return 0;
 }
+
+int64_t HeapInUseKilobytes()
+{
+    const struct mallinfo2 info = ::mallinfo2();
+    return static_cast<int64_t>((info.uordblks + info.hblkhd) / 1024);
+}

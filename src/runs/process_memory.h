@@ -5,3 +5,7 @@
 #include <cstdint>
 
 int64_t ResidentKilobytes();
+
+// Bytes the program holds from the allocator right now, in kilobytes: unlike
+// the resident set, free memory the allocator keeps does not count.
+int64_t HeapInUseKilobytes();

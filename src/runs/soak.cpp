@@ -52,6 +52,7 @@ std::string SoakOutcome::details() const
                        " highscores_written=" + std::to_string(highscoreWrites) + " frames:";
     for (std::size_t state = 1; state < framesByState.size(); ++state)
         text += std::string(" ") + GameStateName(static_cast<TGameState>(state)) + "=" + std::to_string(framesByState[state]);
+    text += " heap_start_kb=" + std::to_string(heapStartKb) + " heap_end_kb=" + std::to_string(heapEndKb);
     if (!note.empty()) text += "; " + note;
     return text;
 }
@@ -146,9 +147,14 @@ private:
 
         // Memory is read in play, never between games: a game that has
         // ended holds nothing.
-        if (outcome_.rssStartKb == 0 && now >= warmUpMs_) outcome_.rssStartKb = ResidentKilobytes();
-        if (now >= limitMs_ || (outcome_.rssStartKb != 0 && outcome_.frames % kMemoryEveryFrames == 0))
+        if (outcome_.rssStartKb == 0 && now >= warmUpMs_) {
+            outcome_.rssStartKb = ResidentKilobytes();
+            outcome_.heapStartKb = HeapInUseKilobytes();
+        }
+        if (now >= limitMs_ || (outcome_.rssStartKb != 0 && outcome_.frames % kMemoryEveryFrames == 0)) {
             outcome_.rssEndKb = ResidentKilobytes();
+            outcome_.heapEndKb = HeapInUseKilobytes();
+        }
         return std::nullopt;
     }
 

@@ -23,6 +23,9 @@ struct SoakOutcome {
     std::array<uint64_t, 7> framesByState{};
     int64_t rssStartKb = 0;  // after a minute of play
     int64_t rssEndKb = 0;    // in the last stretch of play
+    // The same moments, counting only memory in use (not what the allocator keeps free).
+    int64_t heapStartKb = 0;
+    int64_t heapEndKb = 0;
     // The broken rule with its frame and the seed that repeats it; empty when none broke.
     std::string failure;
     // What could not be tried, if anything.
