@@ -13,6 +13,7 @@ int GameSession::run()
 {
     auto form = std::make_unique<TfrmMain>(app_);
     form_ = form.get();
+    if (onFrame_) form->OnFrameDone = [this] { onFrame_(*form_); };
     bool started = true;
     try {
         form->FormCreate();

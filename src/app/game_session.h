@@ -2,6 +2,7 @@
 // One run of the game on a backend: the application object, the main form,
 // the message loop, and an orderly end. main() and the end-to-end tests both
 // start the game through this.
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -22,8 +23,11 @@ public:
     int run();
     // The form while run() is running (scripted test actions look at it).
     TfrmMain* form() const { return form_; }
+    // Called after every frame of the game run() plays.
+    void setOnFrame(std::function<void(TfrmMain&)> onFrame) { onFrame_ = std::move(onFrame); }
 
 private:
     platform::Application app_;
     TfrmMain* form_ = nullptr;
+    std::function<void(TfrmMain&)> onFrame_;
 };

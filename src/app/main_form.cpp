@@ -150,7 +150,11 @@ void TfrmMain::formKeyDown(int key)
     }
 }
 
-void TfrmMain::DTimer1Timer() { GameFrame(); }
+void TfrmMain::DTimer1Timer()
+{
+    GameFrame();
+    if (OnFrameDone) OnFrameDone();
+}
 
 void TfrmMain::PlaySound(const std::string& name)
 {

@@ -3,6 +3,7 @@
 // walks the game states and draws one frame per timer tick. Gameplay objects
 // reach it through `frmMain`.
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -103,6 +104,8 @@ public:
 
     // Counts frames run, for tests and the frame-rate display.
     uint64_t FrameCount() const { return FFrameCount; }
+    // Called after every frame (recording, replay and soak runs watch the game through it).
+    std::function<void()> OnFrameDone;
 
     // The asset catalogue.
     void LoadImages();

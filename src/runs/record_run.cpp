@@ -1,9 +1,31 @@
+// brindlecog --record FILE: the game as usual, written down as it goes.
 #include <cstdio>
+#include <exception>
+#include <memory>
 
+#include "platform/paths.h"
+#include "platform/sdl2/sdl_backend.h"
+#include "runs/game_recorder.h"
 #include "runs/run_modes.h"
 
-int RunRecord(const RecordOptions&)
+int RunRecord(const RecordOptions& options)
 {
-    std::fprintf(stderr, "brindlecog: --record is not available in this build\n");
-    return 2;
+    std::unique_ptr<platform::Backend> backend;
+    try {
+        backend = platform::createSdlBackend();
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "Brindlecog cannot start: %s\n", error.what());
+        return 1;
+    }
+    std::unique_ptr<recording::RecordingWriter> writer;
+    try {
+        writer = std::make_unique<recording::RecordingWriter>(options.file);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "brindlecog: %s\n", error.what());
+        return 2;
+    }
+    const RecordedRun run = RecordGame(*backend, *writer, platform::executableFolder());
+    if (!writer->error().empty()) std::fprintf(stderr, "brindlecog: %s\n", writer->error().c_str());
+    std::printf("%s\n", run.line.c_str());
+    return run.exitCode;
 }

@@ -4,12 +4,17 @@
 #include <cstdio>
 
 #include "platform/pad_layout.h"
+#include "platform/stop_signals.h"
 
 namespace platform {
 
 bool HeadlessBackend::pollEvent(Event& event)
 {
     runDueActions();
+    if (stopRequested() && !stopTaken_) {
+        stopTaken_ = true;
+        queue_.push_front({EventType::Close});
+    }
     if (queue_.empty()) return false;
     event = queue_.front();
     queue_.pop_front();

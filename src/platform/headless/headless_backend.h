@@ -85,6 +85,7 @@ private:
     std::deque<Event> queue_;
     std::multimap<int64_t, Action> script_;  // by microsecond
     std::vector<std::string> errors_;
+    bool stopTaken_ = false;  // a stop signal became a close command
 };
 
 }  // namespace platform

@@ -11,6 +11,7 @@
 #include "platform/sdl2/sdl_input.h"
 #include "platform/sdl2/sdl_video.h"
 #include "platform/sdl2/sdl_window.h"
+#include "platform/stop_signals.h"
 
 namespace platform {
 namespace {
@@ -43,6 +44,9 @@ struct SdlSession {
         if (!set("DISPLAY") && !set("WAYLAND_DISPLAY") && !set("SDL_VIDEODRIVER"))
             throw Exception("No display available: no X11 or Wayland desktop was found (is DISPLAY set?)");
         SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "1");
+        // Stop signals are ours: they must also reach the game while an
+        // error dialog is up.
+        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
         SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
         if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0)
             throw Exception(std::string("No display available: ") + SDL_GetError());
@@ -62,7 +66,11 @@ struct SdlSession {
 
 class SdlBackend final : public Backend {
 public:
-    SdlBackend() : video_(window_), input_(raw_) { input_.rescanDevices(); }
+    SdlBackend() : video_(window_), input_(raw_)
+    {
+        input_.rescanDevices();
+        watchStopSignals();
+    }
 
     Clock& clock() override { return clock_; }
     Window& window() override { return window_; }
@@ -73,6 +81,11 @@ public:
 
     bool pollEvent(Event& event) override
     {
+        if (stopRequested() && !stopTaken_) {
+            stopTaken_ = true;
+            event = {EventType::Close};
+            return true;
+        }
         SDL_Event e;
         while (pending_.empty() && SDL_PollEvent(&e)) translate(e);
         if (pending_.empty()) return false;
@@ -99,7 +112,8 @@ public:
         std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());
         // Give the pointer back so the player can press the dialog's button.
         SDL_SetRelativeMouseMode(SDL_FALSE);
-        SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, title.c_str(), text.c_str(), window_.handle());
+        runStoppableDialog(
+            [&] { SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, title.c_str(), text.c_str(), window_.handle()); });
     }
 
 private:
@@ -163,6 +177,7 @@ private:
     RawInput raw_;
     SdlInput input_;
     std::deque<Event> pending_;
+    bool stopTaken_ = false;
 };
 
 }  // namespace
