@@ -41,6 +41,7 @@ const char* CommandLineUsage()
 {
     return "usage: brindlecog                       play the game\n"
            "       brindlecog --autoplay [--profile strong|medium|weak] [--seed N] [--levels A-B]\n"
+           "                  [--record FILE]  with one level: record the game played to FILE\n"
            "       brindlecog --record FILE         play, and record the game to FILE\n"
            "       brindlecog --replay FILE         run a recorded game again, headless\n"
            "       brindlecog --soak MINUTES [--seed N]\n";
@@ -77,10 +78,15 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv)
             } else if (args[i] == "--levels" && value(v)) {
                 if (!ParseLevels(v, options.firstLevel, options.lastLevel))
                     return fail("--levels wants A-B with 1 <= A <= B: " + std::string(v));
+            } else if (args[i] == "--record" && value(v)) {
+                if (v.empty()) return fail("--record wants a file name");
+                options.recordFile = v;
             } else {
                 return fail("unexpected argument: " + std::string(args[i]));
             }
         }
+        if (!options.recordFile.empty() && options.firstLevel != options.lastLevel)
+            return fail("--record with --autoplay records one level: add --levels N");
         result.options = options;
     } else if (mode == "--record" || mode == "--replay") {
         i = 0;

@@ -14,6 +14,8 @@ struct AutoplayOptions {
     uint64_t seed = 1;
     int32_t firstLevel = 1;
     int32_t lastLevel = 25;
+    // With one level: the game played is recorded to this file as well.
+    std::string recordFile;
 };
 
 // Plays as usual and writes everything taken from outside to `file`.

@@ -7,5 +7,8 @@
 
 #include "runs/autoplay_player.h"
 
+// With `recordFile`, the game is recorded to it as `--record` would, and
+// `recordedLine` receives the digest line of the run.
 AutoplayResult PlayLevelAutomatically(const std::string& gameFolder, const std::string& levelFile,
-                                      const AutoplayProfile& profile, uint64_t seed);
+                                      const AutoplayProfile& profile, uint64_t seed,
+                                      const std::string& recordFile = {}, std::string* recordedLine = nullptr);

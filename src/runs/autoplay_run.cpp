@@ -1,4 +1,5 @@
 #include <cstdio>
+#include <exception>
 #include <filesystem>
 
 #include "platform/paths.h"
@@ -35,9 +36,18 @@ int RunAutoplay(const AutoplayOptions& options)
         }
         // Each level draws from a seed of its own, so one level's run does
         // not depend on which levels were played before it.
-        const AutoplayResult r = PlayLevelAutomatically(folder, file, *profile, options.seed * 1000 + n);
+        AutoplayResult r;
+        std::string recordedLine;
+        try {
+            r = PlayLevelAutomatically(folder, file, *profile, options.seed * 1000 + n, options.recordFile,
+                                       &recordedLine);
+        } catch (const std::exception& error) {
+            std::fprintf(stderr, "brindlecog: %s\n", error.what());
+            return 2;
+        }
         std::printf("level=%d products=%d score=%d fired_below=%d very_good_from=%d verdict=%s\n", r.level,
                     r.products, r.score, r.firedBelow, r.veryGoodFrom, Verdict(r));
+        if (!options.recordFile.empty()) std::printf("%s\n", recordedLine.c_str());
         std::fflush(stdout);
     }
     return 0;

@@ -31,6 +31,8 @@ TEST(CommandLine, AutoplayWithItsOptions)
     EXPECT_EQ(options.firstLevel, 6);
     EXPECT_EQ(options.lastLevel, 10);
     EXPECT_EQ(std::get<AutoplayOptions>(Parse({"--autoplay", "--levels", "3"}).options).lastLevel, 3);
+    EXPECT_EQ(std::get<AutoplayOptions>(Parse({"--autoplay", "--levels", "3", "--record", "a.rec"}).options).recordFile,
+              "a.rec");
 }
 
 TEST(CommandLine, RecordReplayAndSoak)
@@ -50,6 +52,8 @@ TEST(CommandLine, NonsenseIsRefusedWithAReason)
              {"--autoplay", "--levels", "0"},
              {"--autoplay", "--seed", "-1"},
              {"--autoplay", "--seed"},
+             {"--autoplay", "--record", "a.rec"},
+             {"--autoplay", "--levels", "2-3", "--record", "a.rec"},
              {"--record"},
              {"--replay", "a", "b"},
              {"--soak", "ten"},
