@@ -36,6 +36,9 @@ void SoakPlayer::newSession()
 void SoakPlayer::afterFrame(TfrmMain& form, platform::HeadlessBackend& backend)
 {
     ++frame_;
+    const bool playing = form.FState == gsPlaying;
+    if (playing && !wasPlaying_) slacking_ = chance(35);
+    wasPlaying_ = playing;
     // Steps may plan further steps: run what is due from a copy.
     std::vector<Planned> due;
     const auto split = std::stable_partition(plan_.begin(), plan_.end(), [this](const Planned& p) { return p.frame > frame_; });
@@ -163,7 +166,8 @@ void SoakPlayer::planPlay(TfrmMain& form)
     }
     const int roll = between(1, 100);
     if (roll <= 55) {
-        planWork(form);
+        if (slacking_ && chance(90)) wait(between(5, 60));
+        else planWork(form);
     } else if (roll <= 65 && floor.FPickLocations->Count() > 0) {
         const TBasePickLocation& pile = *floor.FPickLocations->GetPile(between(0, floor.FPickLocations->Count() - 1));
         clickAt(pile.WorldX() + pile.Width() / 2.0, pile.WorldY() + pile.Height() / 2.0, chance(85) ? 0 : 1);

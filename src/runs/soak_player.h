@@ -58,5 +58,9 @@ private:
     uint64_t frame_ = 0;
     uint64_t planEnd_ = 0;
     bool preferWriting_ = false;
+    // Some shifts the player hardly works, to be fired and meet the game
+    // over screen, the name box and the highscore file.
+    bool slacking_ = false;
+    bool wasPlaying_ = false;
     int nextPad_ = 100;
 };
