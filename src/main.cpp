@@ -2,26 +2,19 @@
 // The options for tools and tests are read in one place and lead to their
 // own runs; without options the game is simply played.
 #include <cstdio>
-#include <exception>
 #include <type_traits>
 #include <variant>
 
 #include "app/command_line.h"
 #include "app/game_session.h"
-#include "platform/sdl2/sdl_backend.h"
 #include "runs/run_modes.h"
 
 namespace {
 
 int Play()
 {
-    std::unique_ptr<platform::Backend> backend;
-    try {
-        backend = platform::createSdlBackend();
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "Brindlecog cannot start: %s\n", error.what());
-        return 1;
-    }
+    const auto backend = StartDesktopBackend();
+    if (!backend) return 1;
     return GameSession(*backend).run();
 }
 

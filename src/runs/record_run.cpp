@@ -4,19 +4,13 @@
 #include <memory>
 
 #include "platform/paths.h"
-#include "platform/sdl2/sdl_backend.h"
 #include "runs/game_recorder.h"
 #include "runs/run_modes.h"
 
 int RunRecord(const RecordOptions& options)
 {
-    std::unique_ptr<platform::Backend> backend;
-    try {
-        backend = platform::createSdlBackend();
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "Brindlecog cannot start: %s\n", error.what());
-        return 1;
-    }
+    const auto backend = StartDesktopBackend();
+    if (!backend) return 1;
     std::unique_ptr<recording::RecordingWriter> writer;
     try {
         writer = std::make_unique<recording::RecordingWriter>(options.file);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 
 #include "runs/crc32.h"
 #include "runs/recording_file.h"
@@ -44,6 +45,26 @@ protected:
         EXPECT_TRUE(read.recording) << read.error;
         if (!read.recording) return {};
         return ReplayGame(*read.recording, BRINDLECOG_GAME_DIR);
+    }
+
+    // Writes the shared recording again to `path`, record by record (so every
+    // chunk is whole and its checksum right), as `change` puts each record's
+    // payload; a record it returns false for is left out.
+    using Change = std::function<bool(recording::RecordType, std::span<const uint8_t>, recording::ByteWriter&)>;
+    static void rewrite(const std::string& path, const Change& change)
+    {
+        const auto read = recording::ReadRecording(bytes);
+        ASSERT_TRUE(read.recording);
+        recording::RecordingWriter writer(path);
+        recording::RecordCursor cursor(read.recording->records);
+        recording::RecordType type{};
+        std::span<const uint8_t> payload;
+        while (cursor.next(type, payload)) {
+            if (type == recording::RecordType::End) continue;
+            recording::ByteWriter out;
+            if (change(type, payload, out)) writer.add(type, out);
+        }
+        writer.finish();
     }
 
     static TempDir* store;
@@ -127,30 +148,20 @@ TEST_F(RecordedShift, DamagedOrForeignFilesAreRefusedAtOnce)
 
 TEST_F(RecordedShift, AGameThatGoesAnotherWayIsCaughtAtTheFrameItDiffers)
 {
-    // The same recording, but its level holds one more product: rewritten
-    // record by record, so every chunk is whole and its checksum right.
-    const auto read = recording::ReadRecording(bytes);
-    ASSERT_TRUE(read.recording);
+    // The same recording, but its level holds one more product.
     TempDir dir;
-    {
-        recording::RecordingWriter writer(dir.file("other.rec"));
-        recording::RecordCursor cursor(read.recording->records);
-        recording::RecordType type{};
-        std::span<const uint8_t> payload;
-        while (cursor.next(type, payload)) {
-            recording::ByteWriter out;
-            recording::RecordedFile file;
-            recording::ByteReader in(payload);
-            if (type == recording::RecordType::File && recording::GetFile(in, file) && file.name == "Levels/Level1.lev") {
-                file.bytes = LevelBytes(LevelSpec{.speed = 2, .spacing = 0, .products = {"boat", "pizza", "car", "car"}});
-                recording::PutFile(out, file);
-            } else {
-                out.raw(payload);
-            }
-            if (type != recording::RecordType::End) writer.add(type, out);
+    rewrite(dir.file("other.rec"), [](recording::RecordType type, std::span<const uint8_t> payload,
+                                      recording::ByteWriter& out) {
+        recording::RecordedFile file;
+        recording::ByteReader in(payload);
+        if (type == recording::RecordType::File && recording::GetFile(in, file) && file.name == "Levels/Level1.lev") {
+            file.bytes = LevelBytes(LevelSpec{.speed = 2, .spacing = 0, .products = {"boat", "pizza", "car", "car"}});
+            recording::PutFile(out, file);
+        } else {
+            out.raw(payload);
         }
-        writer.finish();
-    }
+        return true;
+    });
     const ReplayedRun run = replay(ReadBytes(dir.file("other.rec")));
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_NE(run.note.find("the game differs from the recording in frame"), std::string::npos) << run.note;
@@ -162,27 +173,14 @@ TEST_F(RecordedShift, AGameThatLeavesItsRecordingWhileStartingEndsAtOnce)
     // The recording lacks the game's first question (asked while the game
     // is being set up, before any frame): the replay must stop there rather
     // than run on with made-up answers.
-    const auto read = recording::ReadRecording(bytes);
-    ASSERT_TRUE(read.recording);
     TempDir dir;
-    {
-        recording::RecordingWriter writer(dir.file("short.rec"));
-        recording::RecordCursor cursor(read.recording->records);
-        recording::RecordType type{};
-        std::span<const uint8_t> payload;
-        bool dropped = false;
-        while (cursor.next(type, payload)) {
-            if (type == recording::RecordType::End) continue;
-            if (type != recording::RecordType::File && !dropped) {
-                dropped = true;
-                continue;
-            }
-            recording::ByteWriter out;
-            out.raw(payload);
-            writer.add(type, out);
-        }
-        writer.finish();
-    }
+    bool dropped = false;
+    rewrite(dir.file("short.rec"), [&dropped](recording::RecordType type, std::span<const uint8_t> payload,
+                                              recording::ByteWriter& out) {
+        if (type != recording::RecordType::File && !dropped) return !(dropped = true);
+        out.raw(payload);
+        return true;
+    });
     const ReplayedRun run = replay(ReadBytes(dir.file("short.rec")));
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_NE(run.note.find("after frame 0"), std::string::npos) << run.note;
