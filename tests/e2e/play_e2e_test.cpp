@@ -19,7 +19,7 @@ protected:
     // A slow first level holding these products, and the way onto the floor.
     void level(std::vector<std::string> products, int32_t speed = 1)
     {
-        WriteLevel(dir.path(), 1, LevelSpec{.speed = speed, .spacing = 0, .products = std::move(products)});
+        WriteLevel(dir.path(), 1, LevelPlan{.speed = speed, .spacing = 0, .products = std::move(products)});
         player.startGame();
         player.continueFromCard();
     }

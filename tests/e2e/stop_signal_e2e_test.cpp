@@ -34,7 +34,7 @@ TEST_F(StopSignalEndToEnd, SigtermInPlayEndsTheGameAndWritesTheSettings)
 {
     GameFolder dir;
     dir.write("Brindlecog.ini", "[General]\nFullScreen=0\nSoundOn=0\n");
-    WriteLevel(dir.path(), 1, LevelSpec{.products = {"boat"}});
+    WriteLevel(dir.path(), 1, LevelPlan{.products = {"boat"}});
     platform::HeadlessBackend backend;
     GameSession session(backend, dir.folder());
     FloorPlayer player(backend, session);

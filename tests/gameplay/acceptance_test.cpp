@@ -9,7 +9,7 @@ class AcceptanceTest : public ::testing::Test {
 protected:
     AcceptanceTest()
     {
-        EXPECT_TRUE(host.load(LevelSpec{.products = {"hamburger", "hamburger", "pizza", "basketball", "drinkbottle"}}));
+        EXPECT_TRUE(host.load(LevelPlan{.products = {"hamburger", "hamburger", "pizza", "basketball", "drinkbottle"}}));
     }
     TMainAssemblyLine& line() { return *host.floor->FMainLine; }
     TBaseAssemblyObject* product(int i) { return line().GetProduct(i); }

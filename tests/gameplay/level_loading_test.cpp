@@ -20,8 +20,8 @@ protected:
 // A header of 428 bytes and the records, written byte by byte.
 std::string RawLevel(int32_t count, const std::vector<std::string>& records, int32_t number = 3)
 {
-    LevelSpec spec{.number = number, .products = {}};
-    std::string bytes = LevelBytes(spec);
+    LevelPlan plan{.number = number, .products = {}};
+    std::string bytes = LevelBytes(plan);
     const auto u = static_cast<uint32_t>(count);
     for (int i = 0; i < 4; ++i) bytes[299 + i] = static_cast<char>(u >> (8 * i));
     for (const std::string& r : records) {
@@ -37,7 +37,7 @@ std::string RawLevel(int32_t count, const std::vector<std::string>& records, int
 
 TEST_F(LevelLoadTest, OnePilePerPartEachHoldingOnePartPerProductLaidOutLeftToRight)
 {
-    ASSERT_TRUE(host.load(LevelSpec{.products = {"bear", "bear", "bear"}}));
+    ASSERT_TRUE(host.load(LevelPlan{.products = {"bear", "bear", "bear"}}));
     ASSERT_EQ(piles().Count(), 3);
     double x = 240;
     const char* parts[] = {"bear-legs", "bear-arms", "bear-ears"};
@@ -62,7 +62,7 @@ TEST_F(LevelLoadTest, OnePilePerPartEachHoldingOnePartPerProductLaidOutLeftToRig
 
 TEST_F(LevelLoadTest, PileSizesFollowThePartAndToolPictures)
 {
-    ASSERT_TRUE(host.load(LevelSpec{.products = {"hamburger", "cake", "basketball"}}));
+    ASSERT_TRUE(host.load(LevelPlan{.products = {"hamburger", "cake", "basketball"}}));
     EXPECT_EQ(piles().FindPile("hamburger-bief")->FWidth, 40);   // 34 pixels wide
     EXPECT_EQ(piles().FindPile("cake-berries")->FWidth, 80);     // 72 pixels wide
     TBasePickLocation& tools = *piles().FindPile("compressor-presser");
@@ -72,7 +72,7 @@ TEST_F(LevelLoadTest, PileSizesFollowThePartAndToolPictures)
 
 TEST_F(LevelLoadTest, ToolProductsShareOneToolPileWithOneTool)
 {
-    ASSERT_TRUE(host.load(LevelSpec{.products = {"basketball", "soccerball", "beachball", "drinkbottle"}}));
+    ASSERT_TRUE(host.load(LevelPlan{.products = {"basketball", "soccerball", "beachball", "drinkbottle"}}));
     ASSERT_EQ(piles().Count(), 2);
     EXPECT_EQ(piles().GetPile(0)->FToolName, "compressor-presser");
     EXPECT_NE(piles().GetPile(0)->FTool, nullptr);
@@ -82,12 +82,12 @@ TEST_F(LevelLoadTest, ToolProductsShareOneToolPileWithOneTool)
 
 TEST_F(LevelLoadTest, ProductsQueueFromTheRightBySpacingPlusEighty)
 {
-    ASSERT_TRUE(host.load(LevelSpec{.spacing = 0, .products = {"car", "boat", "car"}}));
+    ASSERT_TRUE(host.load(LevelPlan{.spacing = 0, .products = {"car", "boat", "car"}}));
     EXPECT_EQ(line().GetProduct(0)->WorldX(), 750);
     EXPECT_EQ(line().GetProduct(1)->WorldX(), 830);
     EXPECT_EQ(line().GetProduct(2)->WorldX(), 910);
 
-    ASSERT_TRUE(host.load(LevelSpec{.spacing = 40, .products = {"car", "car"}}));
+    ASSERT_TRUE(host.load(LevelPlan{.spacing = 40, .products = {"car", "car"}}));
     EXPECT_EQ(line().GetProduct(0)->WorldX(), 790);
     EXPECT_EQ(line().GetProduct(1)->WorldX(), 910);
     EXPECT_EQ(line().GetProduct(0)->FProductName, "car");
@@ -96,7 +96,7 @@ TEST_F(LevelLoadTest, ProductsQueueFromTheRightBySpacingPlusEighty)
 
 TEST_F(LevelLoadTest, ProductsCarryTheirRecipe)
 {
-    ASSERT_TRUE(host.load(LevelSpec{.products = {"pizza", "drinkbottle"}}));
+    ASSERT_TRUE(host.load(LevelPlan{.products = {"pizza", "drinkbottle"}}));
     const TBaseAssemblyObject& pizza = *line().GetProduct(0);
     EXPECT_EQ(pizza.FScore, 30);
     EXPECT_EQ(pizza.FStageCount, 3);
@@ -109,7 +109,7 @@ TEST_F(LevelLoadTest, ProductsCarryTheirRecipe)
 
 TEST_F(LevelLoadTest, HeaderFieldsAndTheStoredLevelNumber)
 {
-    ASSERT_TRUE(host.load(LevelSpec{.number = 7,
+    ASSERT_TRUE(host.load(LevelPlan{.number = 7,
                                     .name = "Seventh",
                                     .description = "Lucky.",
                                     .speed = 2,
@@ -161,7 +161,7 @@ TEST_F(LevelLoadTest, LengthBytesAboveThirtyReadAsThirty)
 
 TEST_F(LevelLoadTest, TruncatedHeaderKeepsTheFieldsItDoesNotReach)
 {
-    const std::string whole = LevelBytes(LevelSpec{.number = 0x01020304, .speed = 3, .products = {"car"}});
+    const std::string whole = LevelBytes(LevelPlan{.number = 0x01020304, .speed = 3, .products = {"car"}});
     // Cut inside the level number: only its first two bytes are read.
     EXPECT_FALSE(host.load(whole.substr(0, 10)));
     EXPECT_EQ(host.level->FLevelNumber, 0x0304);
@@ -172,11 +172,11 @@ TEST_F(LevelLoadTest, TruncatedHeaderKeepsTheFieldsItDoesNotReach)
 
 TEST_F(LevelLoadTest, ReloadAfterAFailedLoadStartsFromACleanFloor)
 {
-    ASSERT_TRUE(host.load(LevelSpec{.products = {"hamburger", "hamburger"}}));
+    ASSERT_TRUE(host.load(LevelPlan{.products = {"hamburger", "hamburger"}}));
     ASSERT_FALSE(host.load(RawLevel(1, {"nothing"})));
     EXPECT_EQ(line().ProductCount(), 0);
     EXPECT_EQ(piles().Count(), 0);
-    ASSERT_TRUE(host.load(LevelSpec{.products = {"car"}}));
+    ASSERT_TRUE(host.load(LevelPlan{.products = {"car"}}));
     EXPECT_EQ(line().ProductCount(), 1);
     EXPECT_EQ(piles().Count(), 1);
     EXPECT_EQ(line().GetProduct(0)->WorldX(), 750 + 80);
@@ -211,7 +211,7 @@ TEST_F(LevelLoadTest, AFolderOrAMissingFileIsAFailedLoadNotAnError)
     EXPECT_FALSE(host.level->LoadFromFile(dir.file("Level1.lev")));
     EXPECT_FALSE(host.level->FLoaded);
     EXPECT_FALSE(host.level->LoadFromFile(dir.file("Level2.lev")));
-    dir.write("Level3.lev", LevelBytes(LevelSpec{.products = {"car"}}));
+    dir.write("Level3.lev", LevelBytes(LevelPlan{.products = {"car"}}));
     EXPECT_TRUE(host.level->LoadFromFile(dir.file("Level3.lev")));
     EXPECT_TRUE(host.level->FLoaded);
 }

@@ -47,7 +47,7 @@ TEST(BeltSpeed, EveryLevelBandAndSpeedStep)
 
 TEST_F(LineTest, FastLineOnLevel16JumpsEvery174Ms)
 {
-    ASSERT_TRUE(host.load(LevelSpec{.number = 16, .speed = 3, .spacing = 1000, .products = {"boat"}}));
+    ASSERT_TRUE(host.load(LevelPlan{.number = 16, .speed = 3, .spacing = 1000, .products = {"boat"}}));
     EXPECT_EQ(line().Animations().Find("RunLeft")->Speed(), 174);
     // In 10 ms frames a jump comes every 17 or 18 frames.
     double last = product(0).WorldX();
@@ -66,7 +66,7 @@ TEST_F(LineTest, FastLineOnLevel16JumpsEvery174Ms)
 
 TEST_F(LineTest, SlowLineOnLevel6JumpsEvery900Ms)
 {
-    ASSERT_TRUE(host.load(LevelSpec{.number = 6, .speed = 1, .products = {"car"}}));
+    ASSERT_TRUE(host.load(LevelPlan{.number = 6, .speed = 1, .products = {"car"}}));
     const double start = product(0).WorldX();
     run(890);
     EXPECT_EQ(product(0).WorldX(), start);
@@ -76,7 +76,7 @@ TEST_F(LineTest, SlowLineOnLevel6JumpsEvery900Ms)
 
 TEST_F(LineTest, StoppedLineMovesNothingAndTheSpeedBoxShowsIt)
 {
-    ASSERT_TRUE(host.load(LevelSpec{.speed = 0, .products = {"car", "boat"}}));
+    ASSERT_TRUE(host.load(LevelPlan{.speed = 0, .products = {"car", "boat"}}));
     const double x = product(1).WorldX();
     run(60'000);
     host.floor->FSpeedBox->Update(10);
@@ -89,7 +89,7 @@ TEST_F(LineTest, StoppedLineMovesNothingAndTheSpeedBoxShowsIt)
 
 TEST_F(LineTest, ProductDropsToTheLowerBeltAndIsJudgedSixStepsLater)
 {
-    ASSERT_TRUE(host.load(LevelSpec{.speed = 3, .spacing = 0, .products = {"car"}}));
+    ASSERT_TRUE(host.load(LevelPlan{.speed = 3, .spacing = 0, .products = {"car"}}));
     TBaseAssemblyObject& car = product(0);
     // From 750 in steps of 16 the car stands at 222, then leaves the upper belt.
     runUntilLeftOf(car, 222);
@@ -108,7 +108,7 @@ TEST_F(LineTest, ProductDropsToTheLowerBeltAndIsJudgedSixStepsLater)
 
 TEST_F(LineTest, CompleteProductIsApprovedAndScoredOnceIncompleteOneRejected)
 {
-    ASSERT_TRUE(host.load(LevelSpec{.speed = 3, .spacing = 0, .products = {"car", "pizza"}}));
+    ASSERT_TRUE(host.load(LevelPlan{.speed = 3, .spacing = 0, .products = {"car", "pizza"}}));
     product(0).FStage = 1;  // the car has its wheels
     runUntilLeftOf(product(0), 79);
     EXPECT_EQ(host.FLevelScore, 20);
@@ -127,7 +127,7 @@ TEST_F(LineTest, CompleteProductIsApprovedAndScoredOnceIncompleteOneRejected)
 
 TEST_F(LineTest, DoneOnlyWhenTheLastProductHasLeftTheScreen)
 {
-    ASSERT_TRUE(host.load(LevelSpec{.speed = 3, .spacing = 0, .products = {"boat"}}));
+    ASSERT_TRUE(host.load(LevelPlan{.speed = 3, .spacing = 0, .products = {"boat"}}));
     EXPECT_FALSE(line().AllProductsDone());
     runUntilLeftOf(product(0), 79);
     EXPECT_TRUE(product(0).FPassed);
@@ -148,7 +148,7 @@ TEST_F(LineTest, EmptyLineIsNeverDone)
 
 TEST_F(LineTest, QuestionsOfTheCursorAndTheWorker)
 {
-    ASSERT_TRUE(host.load(LevelSpec{.speed = 0, .spacing = 0, .products = {"boat", "car"}}));
+    ASSERT_TRUE(host.load(LevelPlan{.speed = 0, .spacing = 0, .products = {"boat", "car"}}));
     run(10);
     TBaseAssemblyObject& boat = product(0);
     TBaseAssemblyObject& car = product(1);

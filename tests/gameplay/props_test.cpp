@@ -62,7 +62,7 @@ TEST_F(PropsTest, LightShowsEachSignalForOneSecondAndGoesDarkAFrameLater)
 
 TEST_F(PropsTest, ABallOnTheWorkerSlowsTheLineForFiveSeconds)
 {
-    ASSERT_TRUE(host.load(LevelSpec{.speed = 3, .products = {"car"}}));
+    ASSERT_TRUE(host.load(LevelPlan{.speed = 3, .products = {"car"}}));
     runUntilDropping();
     // He stands under the drop point as the ball falls.
     worker().FX = dropper().WorldX() + 15 + 20 - 35;
@@ -76,7 +76,7 @@ TEST_F(PropsTest, ABallOnTheWorkerSlowsTheLineForFiveSeconds)
 
 TEST_F(PropsTest, AMissedBallSpeedsTheLineUpForFiveSeconds)
 {
-    ASSERT_TRUE(host.load(LevelSpec{.speed = 1, .products = {"car"}}));
+    ASSERT_TRUE(host.load(LevelPlan{.speed = 1, .products = {"car"}}));
     worker().FX = 700;
     runUntilDropping();
     runUntilFallEnds();
@@ -90,7 +90,7 @@ TEST_F(PropsTest, AMissedBallSpeedsTheLineUpForFiveSeconds)
 
 TEST_F(PropsTest, ABallThatCannotChangeTheSpeedStartsNoEffect)
 {
-    ASSERT_TRUE(host.load(LevelSpec{.speed = 3, .products = {"car"}}));
+    ASSERT_TRUE(host.load(LevelPlan{.speed = 3, .products = {"car"}}));
     worker().FX = 700;
     runUntilDropping();
     runUntilFallEnds();
@@ -98,7 +98,7 @@ TEST_F(PropsTest, ABallThatCannotChangeTheSpeedStartsNoEffect)
     EXPECT_EQ(dropper().FSpeedTimer, 0);
 
     runProps(1000);  // the claw closes again
-    ASSERT_TRUE(host.load(LevelSpec{.speed = 1, .products = {"car"}}));
+    ASSERT_TRUE(host.load(LevelPlan{.speed = 1, .products = {"car"}}));
     runUntilDropping();
     worker().FX = dropper().WorldX();
     runUntilFallEnds();
@@ -112,7 +112,7 @@ TEST_F(PropsTest, DropsComeFromTheSeededChance)
     // about 36 drops; the same seed gives the same drops.
     auto drops = [this](uint64_t seed) {
         host.random.Seed(seed);
-        EXPECT_TRUE(host.load(LevelSpec{.speed = 1, .products = {"car"}}));
+        EXPECT_TRUE(host.load(LevelPlan{.speed = 1, .products = {"car"}}));
         worker().FX = 700;
         int count = 0;
         uint8_t last = dropper().FState;
@@ -131,7 +131,7 @@ TEST_F(PropsTest, DropsComeFromTheSeededChance)
 
 TEST_F(PropsTest, WhileTheShiftIsOverTheDropperStandsStill)
 {
-    ASSERT_TRUE(host.load(LevelSpec{.speed = 1, .products = {"car"}}));
+    ASSERT_TRUE(host.load(LevelPlan{.speed = 1, .products = {"car"}}));
     runUntilDropping();
     host.level->SetFinished(true);
     const double x = dropper().WorldX(), ballY = host.floor->FDropBall->WorldY();

@@ -8,7 +8,7 @@ namespace {
 
 class WorkerTest : public ::testing::Test {
 protected:
-    WorkerTest() { EXPECT_TRUE(host.load(LevelSpec{.speed = 0, .products = {"bear", "hamburger"}})); }
+    WorkerTest() { EXPECT_TRUE(host.load(LevelPlan{.speed = 0, .products = {"bear", "hamburger"}})); }
     TAssemblyWorker& worker() { return *host.floor->FWorker; }
     TBasePickLocation& pile(const char* name) { return *host.floor->FPickLocations->FindPile(name); }
     void sendTo(TBasePickLocation& target)

@@ -155,7 +155,7 @@ TEST_F(RecordedShift, AGameThatGoesAnotherWayIsCaughtAtTheFrameItDiffers)
         recording::RecordedFile file;
         recording::ByteReader in(payload);
         if (type == recording::RecordType::File && recording::GetFile(in, file) && file.name == "Levels/Level1.lev") {
-            file.bytes = LevelBytes(LevelSpec{.speed = 2, .spacing = 0, .products = {"boat", "pizza", "car", "car"}});
+            file.bytes = LevelBytes(LevelPlan{.speed = 2, .spacing = 0, .products = {"boat", "pizza", "car", "car"}});
             recording::PutFile(out, file);
         } else {
             out.raw(payload);

@@ -22,7 +22,7 @@ protected:
     SoakRulesOnTheFloor()
     {
         dir.write("Brindlecog.ini", "[General]\nSoundOn=1\nMusicOn=1\nFullScreen=0\n");
-        WriteLevel(dir.path(), 1, LevelSpec{.speed = 3, .spacing = 0, .products = {"boat", "basketball"}});
+        WriteLevel(dir.path(), 1, LevelPlan{.speed = 3, .spacing = 0, .products = {"boat", "basketball"}});
         session.setOnFrame([this](TfrmMain& form) {
             if (auto violation = watching.afterFrame(form)) seen.push_back(violation->rule + ": " + violation->detail);
         });

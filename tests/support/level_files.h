@@ -8,7 +8,7 @@
 
 #include "gameplay/level_file.h"
 
-struct LevelSpec {
+struct LevelPlan {
     int32_t number = 1;
     std::string name = "Test Shift";
     std::string description = "A shift made by a test.";
@@ -19,32 +19,32 @@ struct LevelSpec {
     std::vector<std::string> products;
 };
 
-inline TLevelData MakeLevel(const LevelSpec& spec)
+inline TLevelData MakeLevel(const LevelPlan& plan)
 {
     TLevelData level;
-    level.Header.FLevelNumber = spec.number;
-    level.Header.FLevelName.Assign(spec.name);
-    level.Header.FDescription.Assign(spec.description);
-    level.Header.FProductCount = static_cast<int32_t>(spec.products.size());
-    level.Header.FLineSpeed = spec.speed;
-    level.Header.FProductSpacing = spec.spacing;
-    level.Header.FFiredBelow = spec.firedBelow;
-    level.Header.FVeryGoodFrom = spec.veryGoodFrom;
-    level.Products = spec.products;
+    level.Header.FLevelNumber = plan.number;
+    level.Header.FLevelName.Assign(plan.name);
+    level.Header.FDescription.Assign(plan.description);
+    level.Header.FProductCount = static_cast<int32_t>(plan.products.size());
+    level.Header.FLineSpeed = plan.speed;
+    level.Header.FProductSpacing = plan.spacing;
+    level.Header.FFiredBelow = plan.firedBelow;
+    level.Header.FVeryGoodFrom = plan.veryGoodFrom;
+    level.Products = plan.products;
     return level;
 }
 
-inline std::string LevelBytes(const LevelSpec& spec)
+inline std::string LevelBytes(const LevelPlan& plan)
 {
     std::ostringstream out;
-    WriteLevelFile(out, MakeLevel(spec));
+    WriteLevelFile(out, MakeLevel(plan));
     return out.str();
 }
 
 // Levels/Level<n>.lev below `gameFolder`.
-inline void WriteLevel(const std::filesystem::path& gameFolder, int fileNumber, const LevelSpec& spec)
+inline void WriteLevel(const std::filesystem::path& gameFolder, int fileNumber, const LevelPlan& plan)
 {
     std::filesystem::create_directories(gameFolder / "Levels");
     std::ofstream out(gameFolder / "Levels" / ("Level" + std::to_string(fileNumber) + ".lev"), std::ios::binary);
-    out << LevelBytes(spec);
+    out << LevelBytes(plan);
 }

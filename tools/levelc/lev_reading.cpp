@@ -21,7 +21,7 @@ void InspectText(const TShortString<N>& text, const std::string& what, TLevReadi
 
 void InspectHeaderTexts(const TLevelHeader& h, TLevReading& r)
 {
-    for (const TFieldSpec& f : LevelFields()) {
+    for (const TFieldDef& f : LevelFields()) {
         const std::string what = "\"" + std::string(f.Key) + "\"";
         if (f.Kind == TFieldKind::Name) InspectText(h.*f.Name, what, r);
         if (f.Kind == TFieldKind::Text) InspectText(h.*f.Text, what, r);

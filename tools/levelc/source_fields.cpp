@@ -8,16 +8,16 @@ using H = TLevelHeader;
 using K = TFieldKind;
 using F = TLevelField;
 
-constexpr TFieldSpec Int(F id, std::string_view key, int32_t H::*member, bool required, bool reserved = false)
+constexpr TFieldDef Int(F id, std::string_view key, int32_t H::*member, bool required, bool reserved = false)
 {
     return {id, key, K::Integer, member, nullptr, nullptr, required, reserved};
 }
-constexpr TFieldSpec Name(F id, std::string_view key, TName30 H::*member, bool required, bool reserved = false)
+constexpr TFieldDef Name(F id, std::string_view key, TName30 H::*member, bool required, bool reserved = false)
 {
     return {id, key, K::Name, nullptr, member, nullptr, required, reserved};
 }
 
-constexpr std::array<TFieldSpec, kLevelFieldCount> kFields = {{
+constexpr std::array<TFieldDef, kLevelFieldCount> kFields = {{
     Int(F::Level, "level", &H::FLevelNumber, true),
     Name(F::Name, "name", &H::FLevelName, true),
     {F::Description, "description", K::Text, nullptr, nullptr, &H::FDescription, true, false},
@@ -45,17 +45,17 @@ constexpr bool InIdOrder()
         if (kFields[i].Id != static_cast<F>(i)) return false;
     return true;
 }
-static_assert(InIdOrder(), "FieldSpec() indexes the table by id");
+static_assert(InIdOrder(), "FieldDef() indexes the table by id");
 
 }  // namespace
 
-std::span<const TFieldSpec> LevelFields() { return kFields; }
+std::span<const TFieldDef> LevelFields() { return kFields; }
 
-const TFieldSpec& FieldSpec(TLevelField id) { return kFields[static_cast<std::size_t>(id)]; }
+const TFieldDef& FieldDef(TLevelField id) { return kFields[static_cast<std::size_t>(id)]; }
 
-const TFieldSpec* FindFieldByKey(std::string_view key)
+const TFieldDef* FindFieldByKey(std::string_view key)
 {
-    for (const TFieldSpec& f : kFields)
+    for (const TFieldDef& f : kFields)
         if (f.Key == key) return &f;
     return nullptr;
 }

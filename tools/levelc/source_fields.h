@@ -18,7 +18,7 @@ inline constexpr std::size_t kLevelFieldCount = static_cast<std::size_t>(TLevelF
 
 enum class TFieldKind : uint8_t { Integer, Name, Text, ProductList };
 
-struct TFieldSpec {
+struct TFieldDef {
     TLevelField Id;
     std::string_view Key;
     TFieldKind Kind;
@@ -33,7 +33,7 @@ struct TFieldSpec {
 };
 
 // Every field, in the order a dump writes them.
-std::span<const TFieldSpec> LevelFields();
-const TFieldSpec& FieldSpec(TLevelField id);
+std::span<const TFieldDef> LevelFields();
+const TFieldDef& FieldDef(TLevelField id);
 // The field of that key (words separated by single blanks), or none.
-const TFieldSpec* FindFieldByKey(std::string_view key);
+const TFieldDef* FindFieldByKey(std::string_view key);

@@ -112,7 +112,7 @@ public:
     void Finish()
     {
         FLine = 0;
-        for (const TFieldSpec& f : LevelFields())
+        for (const TFieldDef& f : LevelFields())
             if (f.Required && FSource.LineOf(f.Id) == 0) Error("no \"" + std::string(f.Key) + ":\" line");
         if (FSource.LineOf(TLevelField::ProductCount) == 0)
             FSource.Level.Header.FProductCount = static_cast<int32_t>(FSource.Level.Products.size());
@@ -124,7 +124,7 @@ private:
     void KeyLine(const std::string& key, std::string_view value)
     {
         FInProducts = false;
-        const TFieldSpec* field = FindFieldByKey(key);
+        const TFieldDef* field = FindFieldByKey(key);
         if (!field) throw ESourceError("unknown key \"" + key + "\"");
         int& line = FSource.FieldLines[static_cast<std::size_t>(field->Id)];
         if (line != 0) throw ESourceError("\"" + key + "\" was already given on line " + std::to_string(line));

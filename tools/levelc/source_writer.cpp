@@ -11,7 +11,7 @@ namespace {
 
 constexpr std::size_t kValueColumn = 16;  // values line up after the longest key
 
-void WriteField(std::ostream& out, const TFieldSpec& f, const TLevelHeader& h)
+void WriteField(std::ostream& out, const TFieldDef& f, const TLevelHeader& h)
 {
     std::string key = std::string(f.Key) + ":";
     key.resize(std::max(kValueColumn, key.size() + 1), ' ');
@@ -47,16 +47,16 @@ std::string WriteLevelSource(const TLevelData& level, std::string_view origin, c
     for (const std::string& note : notes) out << "# " << note << '\n';
     out << '\n';
     const TLevelHeader& h = level.Header;
-    for (const TFieldSpec& f : LevelFields())
+    for (const TFieldDef& f : LevelFields())
         if (!f.Reserved && f.Kind != TFieldKind::ProductList && f.Id != TLevelField::ProductCount) WriteField(out, f, h);
     out << '\n';
     if (static_cast<int64_t>(h.FProductCount) != static_cast<int64_t>(level.Products.size())) {
         out << "# The file's own count, which differs from the products it holds.\n";
-        WriteField(out, FieldSpec(TLevelField::ProductCount), h);
+        WriteField(out, FieldDef(TLevelField::ProductCount), h);
     }
     WriteProducts(out, level.Products);
     out << "\n# Not used by the game; kept so that nothing is lost.\n";
-    for (const TFieldSpec& f : LevelFields())
+    for (const TFieldDef& f : LevelFields())
         if (f.Reserved) WriteField(out, f, h);
     return out.str();
 }

@@ -81,7 +81,7 @@ public:
         std::istringstream in(bytes);
         return level->LoadFromStream(in);
     }
-    bool load(const LevelSpec& spec) { return load(LevelBytes(spec)); }
+    bool load(const LevelPlan& plan) { return load(LevelBytes(plan)); }
 
     int count(const std::string& sound) const
     {

@@ -20,7 +20,7 @@ struct ScriptedShift {
     RecordedRun record(const std::string& file, GameFolder& dir)
     {
         dir.write("Brindlecog.ini", "[General]\nFullScreen=0\n");
-        WriteLevel(dir.path(), 1, LevelSpec{.speed = 2, .spacing = 0, .products = {"boat", "pizza", "car"}});
+        WriteLevel(dir.path(), 1, LevelPlan{.speed = 2, .spacing = 0, .products = {"boat", "pizza", "car"}});
         platform::HeadlessBackend backend;
         backend.headlessClock().setRandomSeed(7);
         backend.headlessAudio().setDeviceAvailable(true);
