@@ -14,6 +14,7 @@
 #include <thread>
 
 #include "app/user_folders.h"
+#include "support/level_files.h"
 #include "support/temp_dir.h"
 
 namespace fs = std::filesystem;
@@ -102,6 +103,27 @@ TEST(CommandLineRuns, AGameRecordedInAWindowAndStoppedBySigtermReplaysToItsLine)
     const Ran replayed = game.run({"--replay", game.file("game.rec")});
     EXPECT_EQ(replayed.status, 0) << replayed.err;
     EXPECT_EQ(replayed.out, recorded.out);
+}
+
+TEST(CommandLineRuns, TheAutomaticPlayerRecordsTheLevelItPlaysAndTheRecordingReplaysToItsLine)
+{
+    ProgramCopy game;
+    if (!game.available()) GTEST_SKIP() << "the program is not built";
+    game.write("Levels/Level2.lev",
+               LevelBytes(LevelPlan{.number = 2, .speed = 3, .spacing = 40, .firedBelow = 10, .veryGoodFrom = 30,
+                                    .products = {"boat", "car"}}));
+    const Ran played = game.run({"--autoplay", "--levels", "2", "--record", game.file("auto.rec")});
+    ASSERT_EQ(played.status, 0) << played.err;
+    // The level's result, then the recording's line.
+    const auto newline = played.out.find('\n');
+    ASSERT_NE(newline, std::string::npos) << played.out;
+    EXPECT_EQ(played.out.rfind("level=2 products=2 score=", 0), 0u) << played.out;
+    const std::string line = played.out.substr(newline + 1);
+    EXPECT_EQ(line.rfind("frames=", 0), 0u) << played.out;
+
+    const Ran replayed = game.run({"--replay", game.file("auto.rec")});
+    EXPECT_EQ(replayed.status, 0) << replayed.err;
+    EXPECT_EQ(replayed.out, line);
 }
 
 TEST(CommandLineRuns, WhatCannotBeReplayedIsSaidInOneLineWithStatusTwo)
