@@ -250,6 +250,18 @@ std::shared_ptr<const std::vector<uint8_t>> samplesOf(const std::vector<int16_t>
     return bytes;
 }
 
+// Makes `b` a static 8-byte buffer of 16-bit mono over shared samples.
+HRESULT SharedBuffer(DirectSound& device, std::shared_ptr<const std::vector<uint8_t>> samples,
+                     std::unique_ptr<DirectSoundBuffer>& b)
+{
+    const WaveFormat f = pcm(1, 44100, 16);
+    BufferDesc desc;
+    desc.flags = DSBCAPS_STATIC;
+    desc.bufferBytes = 8;
+    desc.format = &f;
+    return device.CreateSoundBuffer(desc, b, std::move(samples));
+}
+
 }  // namespace
 
 // A static buffer made from a loaded sound plays that sound's memory; it
@@ -258,13 +270,8 @@ TEST_F(Mixer, SharedSamplesAreNeverWrittenThroughTheBuffer)
 {
     const auto samples = samplesOf({4, 5, 6, 7});
     const std::vector<uint8_t> original = *samples;
-    const WaveFormat f = pcm(1, 44100, 16);
-    BufferDesc desc;
-    desc.flags = DSBCAPS_STATIC;
-    desc.bufferBytes = 8;
-    desc.format = &f;
     std::unique_ptr<DirectSoundBuffer> b;
-    ASSERT_EQ(device->CreateSoundBuffer(desc, b, samples), DS_OK);
+    ASSERT_EQ(SharedBuffer(*device, samples, b), DS_OK);
     b->Play(0, 0, 0);
     EXPECT_EQ(pull(2), (std::vector<int16_t>{4, 4, 5, 5}));
 
@@ -293,14 +300,9 @@ TEST_F(Mixer, SharedSamplesAreNeverWrittenThroughTheBuffer)
 
 TEST_F(Mixer, SharingNeedsSamplesOfTheBuffersSize)
 {
-    const WaveFormat f = pcm(1, 44100, 16);
-    BufferDesc desc;
-    desc.flags = DSBCAPS_STATIC;
-    desc.bufferBytes = 8;
-    desc.format = &f;
     std::unique_ptr<DirectSoundBuffer> b;
     // Samples of another size are not taken: the buffer starts silent.
-    ASSERT_EQ(device->CreateSoundBuffer(desc, b, samplesOf({9, 9})), DS_OK);
+    ASSERT_EQ(SharedBuffer(*device, samplesOf({9, 9}), b), DS_OK);
     EXPECT_EQ(b->sizeBytes(), 8u);
     b->Play(0, 0, 0);
     EXPECT_EQ(pull(1), (std::vector<int16_t>{0, 0}));
