@@ -7,8 +7,6 @@
 namespace platform::gdi {
 namespace {
 
-constexpr const char* kFontFolder = "/usr/share/fonts/truetype/dejavu/";
-
 struct FontCloser {
     void operator()(TTF_Font* f) const { TTF_CloseFont(f); }
 };
@@ -24,10 +22,10 @@ struct FontCache::Impl {
     bool ready = false;
     std::map<std::tuple<std::string, int, int>, FontPtr> fonts;  // file, size, style
 
-    TTF_Font* open(const LogFont& font)
+    TTF_Font* open(const FontCache& cache, const LogFont& font)
     {
         if (!ready) return nullptr;
-        const std::string file = fileFor(font);
+        const std::string file = cache.fileFor(font);
         const int size = font.pixelHeight > 0 ? font.pixelHeight : 13;
         int style = TTF_STYLE_NORMAL;
         if (font.underline) style |= TTF_STYLE_UNDERLINE;
@@ -45,7 +43,7 @@ struct FontCache::Impl {
     }
 };
 
-FontCache::FontCache() : impl_(std::make_unique<Impl>())
+FontCache::FontCache(std::string folder) : folder_(std::move(folder)), impl_(std::make_unique<Impl>())
 {
     // TTF_Init counts its callers, so every cache can start and stop it.
     impl_->ready = TTF_Init() == 0;
@@ -59,19 +57,19 @@ FontCache::~FontCache()
     if (ready) TTF_Quit();
 }
 
-std::string FontCache::fileFor(const LogFont& font)
+std::string FontCache::fileFor(const LogFont& font) const
 {
     std::string name = "DejaVuSans";
     if (font.bold && font.italic) name += "-BoldOblique";
     else if (font.bold) name += "-Bold";
     else if (font.italic) name += "-Oblique";
-    return kFontFolder + name + ".ttf";
+    return folder_ + name + ".ttf";
 }
 
 bool FontCache::measure(const LogFont& font, const std::string& text, int& width, int& height)
 {
     width = height = 0;
-    TTF_Font* f = impl_->open(font);
+    TTF_Font* f = impl_->open(*this, font);
     if (!f) return false;
     height = TTF_FontHeight(f);
     if (text.empty()) return true;
@@ -82,7 +80,7 @@ bool FontCache::render(const LogFont& font, const std::string& text, TextMask& m
 {
     mask = {};
     if (text.empty()) return true;
-    TTF_Font* f = impl_->open(font);
+    TTF_Font* f = impl_->open(*this, font);
     if (!f) return false;
     // Game texts are single-byte Latin-1 strings.
     std::unique_ptr<SDL_Surface, SurfaceFreer> s(TTF_RenderText_Blended(f, text.c_str(), SDL_Color{255, 255, 255, 255}));

@@ -1,6 +1,8 @@
 #pragma once
 // Fonts for text on device contexts. Windows faces map onto DejaVu: the game
-// asks for "Arial" and "Verdana", both are served by DejaVu Sans.
+// asks for "Arial" and "Verdana", both are served by DejaVu Sans. The font
+// files ship in the game folder (SysData/Fonts/), so every system draws the
+// same pixels from the same files.
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -9,6 +11,9 @@
 #include <vector>
 
 namespace platform::gdi {
+
+// Where the font files lie, below the game folder.
+inline constexpr const char* kFontFolder = "SysData/Fonts/";
 
 // What a canvas asks for: face name, height in pixels (the em size), style.
 struct LogFont {
@@ -31,7 +36,8 @@ struct TextMask {
 // Opens each font file once per size. Not copyable; one per display device.
 class FontCache {
 public:
-    FontCache();
+    // `folder` holds the font files, with a trailing slash.
+    explicit FontCache(std::string folder);
     ~FontCache();
     FontCache(const FontCache&) = delete;
     FontCache& operator=(const FontCache&) = delete;
@@ -40,11 +46,12 @@ public:
     bool measure(const LogFont& font, const std::string& text, int& width, int& height);
     bool render(const LogFont& font, const std::string& text, TextMask& mask);
 
-    // The file a face name is served by.
-    static std::string fileFor(const LogFont& font);
+    // The file a face name is served by, in this cache's folder.
+    std::string fileFor(const LogFont& font) const;
 
 private:
     struct Impl;
+    std::string folder_;
     std::unique_ptr<Impl> impl_;
 };
 

@@ -67,7 +67,7 @@ TEST(Bitmap, RefusesSizesThatWouldExhaustMemory)
 
 TEST(Canvas, WritesTextInTheFontColourWithClearOrOpaqueBackground)
 {
-    FontCache fonts;
+    FontCache fonts(std::string(BRINDLECOG_GAME_DIR) + "/" + kFontFolder);
     Memory565 m(120, 30);
     DeviceContext dc(m.target, &fonts);
     TCanvas canvas;
