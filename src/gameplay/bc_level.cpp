@@ -68,9 +68,17 @@ bool TBCLevel::LoadFromFile(const std::string& FileName)
         // A folder of that name, an unreadable file or a failing disk is a
         // level that cannot be played, not a reason to stop the game.
         std::error_code error;
-        if (std::filesystem::is_directory(FileName, error)) return false;
-        std::ifstream file(FileName, std::ios::binary);
-        if (!file) return false;
+        std::ifstream file;
+        if (!std::filesystem::is_directory(FileName, error)) file.open(FileName, std::ios::binary);
+        if (!file.is_open()) {
+            // As after a damaged file, nothing of the last shift stays; the
+            // number the file was looked up under does, so the card names
+            // the level that failed.
+            const int32_t number = FLevelNumber;
+            Reset();
+            FLevelNumber = number;
+            return false;
+        }
         const bool loaded = LoadFromStream(file);
         if (file.bad()) return false;
         FLoaded = loaded;

@@ -1,12 +1,12 @@
 #include "runs/recording_file.h"
 
+#include <zlib.h>
+
 #include <cerrno>
 #include <chrono>
 #include <cstring>
 #include <fstream>
 #include <stdexcept>
-
-#include "runs/crc32.h"
 
 namespace recording {
 namespace {
@@ -21,6 +21,12 @@ int64_t SteadyMs()
 void PutU32(std::vector<uint8_t>& out, uint32_t v)
 {
     for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(v >> (8 * i)));
+}
+
+// The CRC-32 of zip and PNG: tells a damaged chunk from a whole one.
+uint32_t Crc32(std::span<const uint8_t> data)
+{
+    return static_cast<uint32_t>(crc32_z(0, data.data(), data.size()));
 }
 
 std::string Plural(uint64_t n, const char* one, const char* many)
