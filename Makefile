@@ -1,7 +1,7 @@
 # The two commands a player needs, and the downloads. Everything else is
 # plain CMake presets.
 JOBS ?= $(shell nproc)
-VERSION := $(shell sed -n 's/^project(Brindlecog VERSION \([0-9.]*\) .*/\1/p' CMakeLists.txt)
+VERSION := $(shell sed -n 's/^project(Brindlecog VERSION \([0-9.]*\) .*)$$/\1/p' CMakeLists.txt)
 
 .PHONY: run test deps build dist dist-linux
 
