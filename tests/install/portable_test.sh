@@ -19,6 +19,7 @@ game=$(find "$place" -mindepth 2 -maxdepth 2 -name brindlecog -type f)
 folder=$(dirname "$game")
 [ -f "$folder/Brindlecog.portable" ] || fail "the archive lacks the marker of a portable folder"
 file "$game" | grep -q 'stripped' && ! file "$game" | grep -q 'not stripped' || fail "the program is not stripped"
+ldd "$game" | grep -qF "$folder/lib/libSDL2_ttf-2.0.so.0" || fail "the program does not take SDL2_ttf from its lib/"
 
 autoplay_level_one "$game" "$work/home" "$work/config"
 play_briefly "$game" "$work/elsewhere" "$work/home" "$work/config"
