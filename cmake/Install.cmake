@@ -15,7 +15,24 @@ set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
 
 install(TARGETS brindlecog RUNTIME DESTINATION "${BRINDLECOG_INSTALL_PROGRAM_DIR}")
 install(DIRECTORY "${BRINDLECOG_GAME_DIR}/SysData" "${BRINDLECOG_GAME_DIR}/Levels"
-        DESTINATION "${BRINDLECOG_INSTALL_DATA_DIR}")
+        DESTINATION "${BRINDLECOG_INSTALL_DATA_DIR}" PATTERN Fonts EXCLUDE)
+# The font files the game folder carries are copies of the system's DejaVu
+# files (BRINDLECOG_FONT_SOURCE_DIR): an install links to those, as Debian
+# wants, instead of keeping a second copy, and the package depends on the
+# fonts. The links are relative, so they hold under any DESTDIR.
+string(CONFIGURE [[
+  set(fonts "@BRINDLECOG_INSTALL_DATA_DIR@/SysData/Fonts")
+  file(GLOB faces RELATIVE "@BRINDLECOG_GAME_DIR@/SysData/Fonts" "@BRINDLECOG_GAME_DIR@/SysData/Fonts/*.ttf")
+  file(MAKE_DIRECTORY "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/${fonts}")
+  foreach(face IN LISTS faces)
+    file(RELATIVE_PATH target "${CMAKE_INSTALL_PREFIX}/${fonts}" "@BRINDLECOG_FONT_SOURCE_DIR@/${face}")
+    set(link "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/${fonts}/${face}")
+    message(STATUS "Installing: ${link} -> ${target}")
+    file(CREATE_LINK "${target}" "${link}" SYMBOLIC)
+    list(APPEND CMAKE_INSTALL_MANIFEST_FILES "${link}")
+  endforeach()
+]] link_fonts @ONLY)
+install(CODE "${link_fonts}")
 install(FILES "${PROJECT_SOURCE_DIR}/packaging/brindlecog.desktop" DESTINATION share/applications)
 install(FILES "${BRINDLECOG_ICON}" DESTINATION share/icons/hicolor/256x256/apps)
 

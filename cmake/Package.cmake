@@ -17,6 +17,10 @@ string(REGEX REPLACE "^ -- (.*>)  .*$" "\\1" maintainer "${signature}")
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME brindlecog)
 set(CPACK_PACKAGE_VENDOR "The Brindlecog developers")
+# Installs into the package's tree through DESTDIR, so that the install sees
+# the real prefix (the font links are made relative to it).
+set(CPACK_SET_DESTDIR ON)
+set(CPACK_INSTALL_PREFIX /usr)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS ${CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS})
@@ -32,7 +36,7 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${maintainer}")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The libraries come from what the program links (dpkg-shlibdeps); the font
-# for text at run time is read from the system's DejaVu fonts.
+# files of the game folder are links to the system's DejaVu fonts.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core")
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)

@@ -16,6 +16,7 @@ cmake --install "$build" --prefix "$prefix" >"$work/install.log" || { cat "$work
 
 data=share/games/brindlecog
 for f in games/brindlecog $data/SysData/DatImg001.dat $data/SysData/DatSnd001.dat $data/Levels/Level1.lev \
+         $data/SysData/Fonts/DejaVuSans.ttf \
          share/applications/brindlecog.desktop share/icons/hicolor/256x256/apps/brindlecog.png \
          share/man/man6/brindlecog.6.gz share/doc/brindlecog/copyright share/doc/brindlecog/changelog.gz; do
     [ -e "$prefix/$f" ] || fail "missing $f"
