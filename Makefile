@@ -1,7 +1,9 @@
-# The two commands a player needs. Everything else is plain CMake presets.
+# The two commands a player needs, and the downloads. Everything else is
+# plain CMake presets.
 JOBS ?= $(shell nproc)
+VERSION := $(shell sed -n 's/^project(Brindlecog VERSION \([0-9.]*\) .*)$$/\1/p' CMakeLists.txt)
 
-.PHONY: run test deps build
+.PHONY: run test deps build dist dist-linux
 
 run: build
 	cd build/release/game && ./brindlecog
@@ -13,5 +15,16 @@ build: deps
 	cmake --preset release
 	cmake --build --preset release -j$(JOBS)
 
-deps:
-	@scripts/install-deps
+# Everything a player downloads, into dist/ with SHA256SUMS: the Debian
+# package, the portable Linux folder, the Windows zip and the web site.
+dist: dist-linux windows web
+	rm -rf dist/brindlecog-*-web.zip build/web/dist
+	mkdir -p build/web/dist && cp -a build/web/site build/web/dist/brindlecog-$(VERSION)-web
+	cd build/web/dist && cmake -E tar cf "$(CURDIR)/dist/brindlecog-$(VERSION)-web.zip" --format=zip \
+	  brindlecog-$(VERSION)-web
+	scripts/dist-checksums dist
+
+# The Linux downloads alone, from the release build.
+dist-linux: build
+	scripts/dist-linux build/release dist
+	scripts/dist-checksums dist

@@ -27,7 +27,7 @@ int RunAutoplay(const AutoplayOptions& options)
         std::fprintf(stderr, "brindlecog: unknown profile %s\n", options.profile.c_str());
         return 2;
     }
-    const std::string folder = platform::executableFolder();
+    const std::string folder = platform::gameFolder();
     for (int32_t n = options.firstLevel; n <= options.lastLevel; ++n) {
         const std::string file = folder + "Levels/Level" + std::to_string(n) + ".lev";
         if (!std::filesystem::exists(file)) {

@@ -35,7 +35,7 @@ std::string startUpError(const std::string& missing)
     linkAssetsExcept(dir, missing);
     platform::HeadlessBackend backend;
     platform::Application app(backend);
-    app.setExeFolder(dir.folder());
+    app.setGameFolder(dir.folder());
     TfrmMain form(app);
     try {
         form.FormCreate();
@@ -72,7 +72,7 @@ TEST(AssetLoading, GameStartedFromAnotherFolderFindsItsOwnFiles)
     fs::current_path(elsewhere.path());
     platform::HeadlessBackend backend;
     platform::Application app(backend);
-    app.setExeFolder(dir.folder());
+    app.setGameFolder(dir.folder());
     TfrmMain form(app);
     EXPECT_NO_THROW(form.FormCreate());
     EXPECT_EQ(form.FState, gsIntro);

@@ -17,7 +17,7 @@ struct HeadlessDisplay {
 
     HeadlessDisplay(bool fullScreen = false, int version = 7)
     {
-        app.setExeFolder(std::string(BRINDLECOG_GAME_DIR) + "/");  // for the fonts
+        app.setGameFolder(std::string(BRINDLECOG_GAME_DIR) + "/");  // for the fonts
         screen.AutoInitialize = false;
         screen.FullScreen = fullScreen;
         screen.Driver().options().offerVersion7 = version == 7;
