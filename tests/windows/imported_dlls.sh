@@ -6,9 +6,9 @@
 set -euo pipefail
 game=${1:?usage: imported_dlls.sh GAME_DIR}
 exe="$game/Brindlecog.exe"
-system_dlls=" advapi32 bcrypt cfgmgr32 comctl32 comdlg32 crypt32 d3d9 d3d11 dinput8 dsound dwmapi dxgi gdi32
- hid imm32 kernel32 msvcrt ole32 oleaut32 opengl32 psapi setupapi shcore shell32 shlwapi user32 userenv
- uxtheme version winmm ws2_32 xinput1_4 "
+system_dlls=" advapi32 bcrypt cfgmgr32 comctl32 comdlg32 crypt32 d3d9 d3d11 dinput8 dsound dwmapi dxgi gdi32 "
+system_dlls+="hid imm32 kernel32 msvcrt ole32 oleaut32 opengl32 psapi setupapi shcore shell32 shlwapi user32 "
+system_dlls+="userenv uxtheme version winmm ws2_32 xinput1_4 "
 imports=$(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^\s*DLL Name: //p')
 [ -n "$imports" ] || { echo "no imports read from $exe"; exit 1; }
 bad=0
