@@ -63,6 +63,7 @@ TEST(SdlAudio, MixedStreamReachesTheDevice)
     std::vector<int16_t> stream;
     int16_t s;
     while (in.read(reinterpret_cast<char*>(&s), 2)) stream.push_back(s);
+    in.close();  // Windows removes no file that is open
     std::filesystem::remove(path);
     const std::vector<int16_t> period = {1000, 1000, 2000, 2000, 3000, 3000, 4000, 4000};
     const auto at = std::search(stream.begin(), stream.end(), period.begin(), period.end());
