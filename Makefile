@@ -15,6 +15,9 @@ build: deps
 	cmake --preset release
 	cmake --build --preset release -j$(JOBS)
 
+deps:
+	@scripts/install-deps
+
 # Everything a player downloads, into dist/ with SHA256SUMS: the Debian
 # package, the portable Linux folder, the Windows zip and the web site.
 dist: dist-linux windows web
@@ -28,3 +31,19 @@ dist: dist-linux windows web
 dist-linux: build
 	scripts/dist-linux build/release dist
 	scripts/dist-checksums dist
+# Windows: the game cross-built with MinGW-w64, its game folder
+# (build/windows/game/) and the zip a player unpacks
+# (dist/Brindlecog-<version>-windows-x64.zip). The libraries it links are
+# built once from Debian's sources into the dependency cache.
+.PHONY: windows windows-test
+
+windows:
+	@scripts/install-deps windows
+	cmake --preset release
+	cmake --build --preset release -j$(JOBS) --target brindlecog-assetgen levelc
+	cmake --preset windows -DBRINDLECOG_WINDOWS_DEPS="$$(scripts/windows-deps)"
+	cmake --build --preset windows -j$(JOBS)
+	scripts/windows-zip build/windows dist
+
+windows-test: windows
+	ctest --preset windows -j$(JOBS)

@@ -1,4 +1,5 @@
 #include "platform/paths.h"
+#include "platform/utf8_path.h"
 
 #include <filesystem>
 #include <system_error>
@@ -24,10 +25,10 @@ bool holdsGameFiles(const fs::path& folder)
 
 std::string gameFolderFor(const std::string& programFolder, const std::string& installedData)
 {
-    if (installedData.empty() || holdsGameFiles(programFolder)) return programFolder;
-    const fs::path installed = (fs::path(programFolder) / installedData).lexically_normal();
+    if (installedData.empty() || holdsGameFiles(utf8Path(programFolder))) return programFolder;
+    const fs::path installed = (utf8Path(programFolder) / utf8Path(installedData)).lexically_normal();
     // Neither: the program's folder, so that what is missing is named there.
-    return holdsGameFiles(installed) ? withSlash(installed.string()) : programFolder;
+    return holdsGameFiles(installed) ? withSlash(utf8Text(installed)) : programFolder;
 }
 
 std::string gameFolder()

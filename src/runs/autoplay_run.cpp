@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "platform/paths.h"
+#include "platform/utf8_path.h"
 #include "runs/autoplay_level.h"
 #include "runs/run_modes.h"
 
@@ -30,7 +31,7 @@ int RunAutoplay(const AutoplayOptions& options)
     const std::string folder = platform::gameFolder();
     for (int32_t n = options.firstLevel; n <= options.lastLevel; ++n) {
         const std::string file = folder + "Levels/Level" + std::to_string(n) + ".lev";
-        if (!std::filesystem::exists(file)) {
+        if (!std::filesystem::exists(platform::utf8Path(file))) {
             std::printf("level=%d missing\n", n);
             continue;
         }

@@ -8,6 +8,8 @@
 #include <fstream>
 #include <stdexcept>
 
+#include "platform/utf8_path.h"
+
 namespace recording {
 namespace {
 
@@ -39,7 +41,7 @@ std::string Plural(uint64_t n, const char* one, const char* many)
 RecordingWriter::RecordingWriter(const std::string& path, SteadyClock clock)
     : path_(path), clock_(clock ? std::move(clock) : SteadyClock(SteadyMs))
 {
-    file_ = std::fopen(path.c_str(), "wb");
+    file_ = platform::openFile(path, "wb");
     if (!file_) throw std::runtime_error("cannot create the recording \"" + path + "\": " + std::strerror(errno));
     std::vector<uint8_t> header(kMagic, kMagic + sizeof kMagic);
     PutU32(header, kFormatVersion);
@@ -218,7 +220,7 @@ ReadOutcome ReadRecording(std::span<const uint8_t> bytes)
 
 ReadOutcome ReadRecordingFile(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(platform::utf8Path(path), std::ios::binary);
     if (!in) {
         ReadOutcome outcome;
         outcome.error = "cannot open \"" + path + "\": " + std::strerror(errno);

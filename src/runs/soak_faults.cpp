@@ -1,30 +1,13 @@
 #include "runs/soak_faults.h"
 
-#include <linux/capability.h>
-#include <signal.h>
-#include <sys/resource.h>
-#include <sys/syscall.h>
-#include <unistd.h>
-
 #include <fstream>
 
 #include "app/highscore_record.h"
+#include "platform/file_faults.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-// Gives up overriding file permissions (root's way past a read-only
-// folder) for the rest of the run. The capabilities stay permitted; only
-// the effective ones are dropped.
-void StopOverridingPermissions()
-{
-    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
-    __user_cap_data_struct data[2]{};
-    if (::syscall(SYS_capget, &header, data) != 0) return;
-    data[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
-    ::syscall(SYS_capset, &header, data);
-}
 
 // Whether a file can be made in a folder this process made read-only.
 bool ReadOnlyFoldersHold(const fs::path& inside)
@@ -43,8 +26,12 @@ bool ReadOnlyFoldersHold(const fs::path& inside)
 
 SoakFaults::SoakFaults(std::mt19937_64& random, fs::path gameFolder) : random_(random), folder_(std::move(gameFolder))
 {
-    StopOverridingPermissions();
+    platform::stopOverridingPermissions();
     readOnlyWorks_ = ReadOnlyFoldersHold(folder_);
+    if (const auto previous = platform::refuseFileGrowth()) {
+        platform::allowFileGrowth(*previous);
+        diskFullWorks_ = true;
+    }
     if (!readOnlyWorks_) note_ = "read-only folders are not tried: this process writes into them all the same";
     nextAt_ = 10'000;
 }
@@ -60,6 +47,8 @@ void SoakFaults::afterFrame(int64_t gameMs, platform::HeadlessBackend& backend)
     Fault fault = kFaults[random_() % std::size(kFaults)];
     if (!readOnlyWorks_ && (fault == Fault::SettingsReadOnly || fault == Fault::HighscoresReadOnly))
         fault = Fault::DiskFull;
+    // Where no disk can be made full, the display is lost instead.
+    if (fault == Fault::DiskFull && !diskFullWorks_) fault = Fault::DisplayLost;
     const int64_t duration = 2'000 + static_cast<int64_t>(random_() % 13'000);
     start(fault, duration, backend);
     endsAt_ = gameMs + duration;
@@ -111,15 +100,10 @@ void SoakFaults::setReadOnly(const fs::path& folder, bool readOnly)
 
 void SoakFaults::setDiskFull(bool full)
 {
-    // No file may grow: writes fail as on a full disk, and the signal that
-    // would stop the program for it is ignored.
     if (full) {
-        ::signal(SIGXFSZ, SIG_IGN);
-        ::getrlimit(RLIMIT_FSIZE, &fileSizeLimit_);
-        rlimit none = fileSizeLimit_;
-        none.rlim_cur = 0;
-        ::setrlimit(RLIMIT_FSIZE, &none);
-    } else {
-        ::setrlimit(RLIMIT_FSIZE, &fileSizeLimit_);
+        fileGrowth_ = platform::refuseFileGrowth();
+    } else if (fileGrowth_) {
+        platform::allowFileGrowth(*fileGrowth_);
+        fileGrowth_.reset();
     }
 }
