@@ -146,7 +146,7 @@ std::optional<SoakViolation> SoakRules::checkFiles()
     lastHighscore_ = highscore;
     for (const fs::path& file : {settings_, highscore_}) {
         std::error_code ec;
-        if (fs::exists(platform::utf8Path(file + ".tmp"), ec))
+        if (fs::exists(fs::path(file) += ".tmp", ec))
             return SoakViolation{"settings and highscore files always whole",
                                  "a temporary file is left beside " + platform::utf8Text(file.filename())};
     }
