@@ -8,6 +8,9 @@ namespace {
 
 void MakeGameFiles(const std::filesystem::path& folder) { std::filesystem::create_directories(folder / "SysData"); }
 
+// The same folder, whichever separators the system writes.
+std::filesystem::path Normal(const std::string& folder) { return std::filesystem::path(folder).lexically_normal(); }
+
 }  // namespace
 
 TEST(GameFolder, BesideTheProgramOrWhereTheInstallPutIt)
@@ -20,7 +23,8 @@ TEST(GameFolder, BesideTheProgramOrWhereTheInstallPutIt)
     EXPECT_EQ(platform::gameFolderFor(program, installedData), program);
 
     MakeGameFiles(dir.path() / "usr/share/games/brindlecog");
-    EXPECT_EQ(platform::gameFolderFor(program, installedData), dir.folder() + "usr/share/games/brindlecog/");
+    EXPECT_EQ(Normal(platform::gameFolderFor(program, installedData)),
+              Normal(dir.folder() + "usr/share/games/brindlecog/"));
 
     // A game folder of its own (the build's, an unpacked copy) wins.
     MakeGameFiles(program);
