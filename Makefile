@@ -19,12 +19,9 @@ deps:
 	@scripts/install-deps
 
 # Everything a player downloads, into dist/ with SHA256SUMS: the Debian
-# package, the portable Linux folder, the Windows zip and the web site.
-dist: dist-linux windows web
-	rm -rf dist/brindlecog-*-web.zip build/web/dist
-	mkdir -p build/web/dist && cp -a build/web/site build/web/dist/brindlecog-$(VERSION)-web
-	cd build/web/dist && cmake -E tar cf "$(CURDIR)/dist/brindlecog-$(VERSION)-web.zip" --format=zip \
-	  brindlecog-$(VERSION)-web
+# package, the portable Linux folder and the Windows zip. (The web site's
+# zip joins them with the browser build.)
+dist: dist-linux windows
 	scripts/dist-checksums dist
 
 # The Linux downloads alone, from the release build.
