@@ -3,15 +3,13 @@
 #include <signal.h>
 #include <unistd.h>
 
-#include <chrono>
-#include <condition_variable>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <mutex>
 #include <set>
 #include <string>
-#include <thread>
+
+#include "platform/stop_watch.h"
 
 namespace platform {
 namespace {
@@ -63,35 +61,12 @@ bool stopRequested() { return stopSignal != 0; }
 void runStoppableDialog(const std::function<void()>& dialog)
 {
     const std::set<pid_t> before = childProcesses();
-    std::mutex mutex;
-    std::condition_variable closed;
-    bool done = false;
-    std::thread watcher([&] {
-        std::unique_lock lock(mutex);
-        while (!closed.wait_for(lock, std::chrono::milliseconds(50), [&] { return done; })) {
-            if (!stopRequested()) continue;
-            // The dialog's processes hold nothing of the game's: no need to
-            // let them tidy up.
-            for (pid_t child : childProcesses())
-                if (!before.count(child)) ::kill(child, SIGKILL);
-        }
+    runWatchingForStop(dialog, [&] {
+        // The dialog's processes hold nothing of the game's: no need to let
+        // them tidy up.
+        for (pid_t child : childProcesses())
+            if (!before.count(child)) ::kill(child, SIGKILL);
     });
-    struct Join {
-        std::mutex& mutex;
-        std::condition_variable& closed;
-        bool& done;
-        std::thread& watcher;
-        ~Join()
-        {
-            {
-                std::lock_guard lock(mutex);
-                done = true;
-            }
-            closed.notify_all();
-            watcher.join();
-        }
-    } join{mutex, closed, done, watcher};
-    dialog();
 }
 
 }  // namespace platform

@@ -3,10 +3,9 @@
 #include <windows.h>
 
 #include <atomic>
-#include <chrono>
-#include <condition_variable>
-#include <mutex>
-#include <thread>
+#include <string_view>
+
+#include "platform/stop_watch.h"
 
 namespace platform {
 namespace {
@@ -62,30 +61,7 @@ void runStoppableDialog(const std::function<void()>& dialog)
     // The dialog runs on this thread, inside this process: a stop asks its
     // window to close.
     const DWORD thread = ::GetCurrentThreadId();
-    std::mutex mutex;
-    std::condition_variable closed;
-    bool done = false;
-    std::thread watcher([&] {
-        std::unique_lock lock(mutex);
-        while (!closed.wait_for(lock, std::chrono::milliseconds(50), [&] { return done; }))
-            if (stopRequested()) ::EnumThreadWindows(thread, closeDialog, 0);
-    });
-    struct Join {
-        std::mutex& mutex;
-        std::condition_variable& closed;
-        bool& done;
-        std::thread& watcher;
-        ~Join()
-        {
-            {
-                std::lock_guard lock(mutex);
-                done = true;
-            }
-            closed.notify_all();
-            watcher.join();
-        }
-    } join{mutex, closed, done, watcher};
-    dialog();
+    runWatchingForStop(dialog, [thread] { ::EnumThreadWindows(thread, closeDialog, 0); });
 }
 
 }  // namespace platform
