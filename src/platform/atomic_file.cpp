@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "platform/errors.h"
+#include "platform/written_files.h"
 
 namespace platform {
 
@@ -26,6 +27,7 @@ void writeFileAtomically(const std::string& path, std::string_view bytes)
         std::remove(temp.c_str());
         throw EFileError("Cannot replace file \"" + path + "\": " + reason);
     }
+    fileWritten(path);
 }
 
 }  // namespace platform
