@@ -10,7 +10,7 @@
 #include "app/game_session.h"
 #include "app/main_form.h"
 #include "platform/stop_signals.h"
-#include "runs/process_memory.h"
+#include "platform/process_memory.h"
 #include "runs/quiet_backend.h"
 #include "runs/scratch_folder.h"
 #include "runs/soak_faults.h"
@@ -148,12 +148,12 @@ private:
         // Memory is read in play, never between games: a game that has
         // ended holds nothing.
         if (outcome_.rssStartKb == 0 && now >= warmUpMs_) {
-            outcome_.rssStartKb = ResidentKilobytes();
-            outcome_.heapStartKb = HeapInUseKilobytes();
+            outcome_.rssStartKb = platform::residentKilobytes();
+            outcome_.heapStartKb = platform::heapInUseKilobytes();
         }
         if (now >= limitMs_ || (outcome_.rssStartKb != 0 && outcome_.frames % kMemoryEveryFrames == 0)) {
-            outcome_.rssEndKb = ResidentKilobytes();
-            outcome_.heapEndKb = HeapInUseKilobytes();
+            outcome_.rssEndKb = platform::residentKilobytes();
+            outcome_.heapEndKb = platform::heapInUseKilobytes();
         }
         return std::nullopt;
     }

@@ -1,30 +1,17 @@
 #include "runs/soak_faults.h"
 
-#include <linux/capability.h>
 #include <signal.h>
 #include <sys/resource.h>
-#include <sys/syscall.h>
 #include <unistd.h>
 
 #include <fstream>
 
 #include "app/highscore_record.h"
+#include "platform/file_permissions.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-// Gives up overriding file permissions (root's way past a read-only
-// folder) for the rest of the run. The capabilities stay permitted; only
-// the effective ones are dropped.
-void StopOverridingPermissions()
-{
-    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
-    __user_cap_data_struct data[2]{};
-    if (::syscall(SYS_capget, &header, data) != 0) return;
-    data[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
-    ::syscall(SYS_capset, &header, data);
-}
 
 // Whether a file can be made in a folder this process made read-only.
 bool ReadOnlyFoldersHold(const fs::path& inside)
@@ -43,7 +30,7 @@ bool ReadOnlyFoldersHold(const fs::path& inside)
 
 SoakFaults::SoakFaults(std::mt19937_64& random, fs::path gameFolder) : random_(random), folder_(std::move(gameFolder))
 {
-    StopOverridingPermissions();
+    platform::stopOverridingPermissions();
     readOnlyWorks_ = ReadOnlyFoldersHold(folder_);
     if (!readOnlyWorks_) note_ = "read-only folders are not tried: this process writes into them all the same";
     nextAt_ = 10'000;

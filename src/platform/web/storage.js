@@ -3,7 +3,6 @@
 // the game starts.
 Module.preRun = Module.preRun || [];
 Module.preRun.push(function () {
-  if (ENVIRONMENT_IS_NODE) return;
   var folder = '/home/web_user/.config/brindlecog';
   FS.mkdirTree(folder);
   FS.mount(IDBFS, {}, folder);

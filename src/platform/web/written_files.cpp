@@ -11,7 +11,7 @@ namespace {
 // to the player as a download; the page keeps no folder of pictures.
 // Under Node the host's files are written as they are, and nothing follows.
 EM_JS(int, keptByPage, (const char* pathText), {
-    if (ENVIRONMENT_IS_NODE) return 0;
+    if (typeof document === 'undefined') return 0;
     const path = UTF8ToString(pathText);
     try {
         return FS.lookupPath(path).node.mount.type === IDBFS || path.endsWith('.png') ? 1 : 0;

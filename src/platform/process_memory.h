@@ -4,8 +4,12 @@
 // allocator has given back what it holds free.
 #include <cstdint>
 
-int64_t ResidentKilobytes();
+namespace platform {
+
+int64_t residentKilobytes();
 
 // Bytes the program holds from the allocator right now, in kilobytes: unlike
 // the resident set, free memory the allocator keeps does not count.
-int64_t HeapInUseKilobytes();
+int64_t heapInUseKilobytes();
+
+}  // namespace platform

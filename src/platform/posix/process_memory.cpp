@@ -1,11 +1,13 @@
-#include "runs/process_memory.h"
+#include "platform/process_memory.h"
 
 #include <malloc.h>
 
 #include <fstream>
 #include <string>
 
-int64_t ResidentKilobytes()
+namespace platform {
+
+int64_t residentKilobytes()
 {
     // Memory the allocator holds free is given back first, so what is
     // counted is what the program still uses.
@@ -17,8 +19,10 @@ int64_t ResidentKilobytes()
     return 0;
 }
 
-int64_t HeapInUseKilobytes()
+int64_t heapInUseKilobytes()
 {
     const struct mallinfo2 info = ::mallinfo2();
     return static_cast<int64_t>((info.uordblks + info.hblkhd) / 1024);
 }
+
+}  // namespace platform
