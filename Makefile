@@ -20,6 +20,8 @@ deps:
 # for Node (replays, the automatic player) in build/web/node/.
 .PHONY: web serve-web
 WEB_PORT ?= 8023
+# Emscripten's optimised links run its JavaScript tools on Debian's node modules.
+web: export NODE_PATH = /usr/share/nodejs
 
 web:
 	@scripts/install-deps web

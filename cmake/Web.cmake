@@ -8,8 +8,8 @@ set(BRINDLECOG_SITE_DIR "${CMAKE_BINARY_DIR}/site" CACHE PATH "Where the static 
 set(web_dir "${PROJECT_SOURCE_DIR}/src/platform/web")
 # SDL's audio asks for these JavaScript helpers, which the linker would
 # otherwise leave out.
-set(web_common_links -sALLOW_MEMORY_GROWTH=1 -sINITIAL_MEMORY=64MB -sSTACK_SIZE=1MB
-    "-sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=[$autoResumeAudioContext,$dynCall]")
+set(web_common_links -sALLOW_MEMORY_GROWTH=1 -sINITIAL_MEMORY=64MB -sTOTAL_STACK=1MB
+    "-sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=@${PROJECT_SOURCE_DIR}/src/platform/web/sdl_library_funcs.json")
 
 # Under Node the program sees the host's files as they are, so a recording or
 # a level file is named as on the desktop.
