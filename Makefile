@@ -1,7 +1,9 @@
-# The two commands a player needs. Everything else is plain CMake presets.
+# The two commands a player needs, and the downloads. Everything else is
+# plain CMake presets.
 JOBS ?= $(shell nproc)
+VERSION := $(shell sed -n 's/^project(Brindlecog VERSION \([0-9.]*\) .*)$$/\1/p' CMakeLists.txt)
 
-.PHONY: run test deps build
+.PHONY: run test deps build dist dist-linux
 
 run: build
 	cd build/release/game && ./brindlecog
@@ -33,3 +35,33 @@ web:
 serve-web: web
 	@echo "Brindlecog is served at http://127.0.0.1:$(WEB_PORT)/ (Ctrl+C stops)"
 	python3 -m http.server $(WEB_PORT) --bind 127.0.0.1 --directory build/web/site
+
+# Everything a player downloads, into dist/ with SHA256SUMS: the Debian
+# package, the portable Linux folder, the Windows zip and the web site.
+dist: dist-linux windows web
+	rm -rf dist/brindlecog-*-web.zip build/web/dist
+	mkdir -p build/web/dist && cp -a build/web/site build/web/dist/brindlecog-$(VERSION)-web
+	cd build/web/dist && cmake -E tar cf "$(CURDIR)/dist/brindlecog-$(VERSION)-web.zip" --format=zip \
+	  brindlecog-$(VERSION)-web
+	scripts/dist-checksums dist
+
+# The Linux downloads alone, from the release build.
+dist-linux: build
+	scripts/dist-linux build/release dist
+	scripts/dist-checksums dist
+# Windows: the game cross-built with MinGW-w64, its game folder
+# (build/windows/game/) and the zip a player unpacks
+# (dist/Brindlecog-<version>-windows-x64.zip). The libraries it links are
+# built once from Debian's sources into the dependency cache.
+.PHONY: windows windows-test
+
+windows:
+	@scripts/install-deps windows
+	cmake --preset release
+	cmake --build --preset release -j$(JOBS) --target brindlecog-assetgen levelc
+	cmake --preset windows -DBRINDLECOG_WINDOWS_DEPS="$$(scripts/windows-deps)"
+	cmake --build --preset windows -j$(JOBS)
+	scripts/windows-zip build/windows dist
+
+windows-test: windows
+	ctest --preset windows -j$(JOBS)

@@ -60,7 +60,7 @@ struct BusyShift {
 
     BusyShift()
     {
-        app.setExeFolder(folder.path.string());
+        app.setGameFolder(folder.path.string());
         form = std::make_unique<TfrmMain>(app);
         form->FormCreate();
         // One whole round as the benchmark plays it, so every picture of it

@@ -19,7 +19,7 @@ void StartUp(benchmark::State& state)
     for (auto _ : state) {
         platform::HeadlessBackend backend;
         platform::Application app(backend);
-        app.setExeFolder(folder.folder());
+        app.setGameFolder(folder.folder());
         auto form = std::make_unique<TfrmMain>(app);
         form->FormCreate();
         form->DTimer1.OnTimer();

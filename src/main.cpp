@@ -7,9 +7,17 @@
 
 #include "app/command_line.h"
 #include "app/game_session.h"
+#include "build_info.h"
 #include "runs/run_modes.h"
 
 namespace {
+
+int PrintVersion()
+{
+    if (*BuildRevision()) std::printf("brindlecog %s (git %s)\n", BuildVersion(), BuildRevision());
+    else std::printf("brindlecog %s\n", BuildVersion());
+    return 0;
+}
 
 int Play()
 {
@@ -34,6 +42,8 @@ int main(int argc, char** argv)
             else if constexpr (std::is_same_v<Options, RecordOptions>) return RunRecord(options);
             else if constexpr (std::is_same_v<Options, ReplayOptions>) return RunReplay(options);
             else if constexpr (std::is_same_v<Options, SoakOptions>) return RunSoak(options);
+            else if constexpr (std::is_same_v<Options, VersionOptions>) return PrintVersion();
+            else if constexpr (std::is_same_v<Options, HelpOptions>) return std::fputs(CommandLineUsage(), stdout) < 0;
             else return Play();
         },
         command.options);

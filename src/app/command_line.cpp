@@ -56,7 +56,9 @@ const char* CommandLineUsage()
            "                  [--record FILE]  with one level: record the game played to FILE\n"
            "       brindlecog --record FILE         play, and record the game to FILE\n"
            "       brindlecog --replay FILE         run a recorded game again, headless\n"
-           "       brindlecog --soak MINUTES [--seed N]\n";
+           "       brindlecog --soak MINUTES [--seed N]\n"
+           "       brindlecog --version             print the version and end\n"
+           "       brindlecog --help                print this text and end\n";
 }
 
 ParsedCommandLine ParseCommandLine(int argc, const char* const* argv)
@@ -118,6 +120,10 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv)
             }
         }
         result.options = options;
+    } else if (mode == "--version" || mode == "--help") {
+        if (args.size() > 1) return fail("unexpected argument: " + std::string(args[1]));
+        if (mode == "--version") result.options = VersionOptions{};
+        else result.options = HelpOptions{};
     } else {
         return fail("unknown option: " + std::string(mode));
     }

@@ -35,7 +35,14 @@ struct SoakOptions {
     uint64_t seed = 1;
 };
 
-using RunOptions = std::variant<PlayOptions, AutoplayOptions, RecordOptions, ReplayOptions, SoakOptions>;
+// Prints the version (and the git revision it was built from) and ends.
+struct VersionOptions {};
+
+// Prints the usage and ends.
+struct HelpOptions {};
+
+using RunOptions =
+    std::variant<PlayOptions, AutoplayOptions, RecordOptions, ReplayOptions, SoakOptions, VersionOptions, HelpOptions>;
 
 struct ParsedCommandLine {
     RunOptions options;

@@ -7,6 +7,7 @@
 #include "app/screenshot.h"
 #include "app/user_folders.h"
 #include "gui/fx_choice.h"
+#include "platform/local_time.h"
 
 TDesktopHooks::TDesktopHooks(TfrmMain& form) : FForm(form)
 {
@@ -54,9 +55,7 @@ void TDesktopHooks::SwitchFullScreen()
 
 std::string TDesktopHooks::SaveScreenshot()
 {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
+    const std::tm local = platform::localTime(std::time(nullptr));
     try {
         const std::string path =
             ::SaveScreenshot(FForm.DDrawScreen1, LocateUserFolders(FForm.FAppPath).Screenshots, local);

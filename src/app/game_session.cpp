@@ -4,7 +4,7 @@
 
 GameSession::GameSession(platform::Backend& backend, std::string appFolder) : app_(backend)
 {
-    if (!appFolder.empty()) app_.setExeFolder(std::move(appFolder));
+    if (!appFolder.empty()) app_.setGameFolder(std::move(appFolder));
 }
 
 GameSession::~GameSession() = default;

@@ -6,6 +6,8 @@
 
 #include "platform/atomic_file.h"
 #include "platform/errors.h"
+#include "platform/local_time.h"
+#include "platform/utf8_path.h"
 
 namespace {
 
@@ -25,9 +27,7 @@ void put32(uint8_t* at, int32_t value)
 
 HighScoreRecord HighScoreRecord::Now()
 {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
+    const std::tm local = platform::localTime(std::time(nullptr));
     HighScoreRecord r;
     r.day = static_cast<uint16_t>(local.tm_mday);
     r.month = static_cast<uint16_t>(local.tm_mon + 1);
@@ -59,9 +59,9 @@ std::array<uint8_t, kHighScoreRecordSize> EncodeHighScore(const HighScoreRecord&
 void WriteHighScoreFile(const std::string& folder, const HighScoreRecord& record)
 {
     std::error_code ec;
-    std::filesystem::create_directories(folder, ec);
+    std::filesystem::create_directories(platform::utf8Path(folder), ec);
     if (ec) throw platform::EFileError("Cannot create folder \"" + folder + "\": " + ec.message());
-    const std::string path = (std::filesystem::path(folder) / kHighScoreFile).string();
+    const std::string path = platform::utf8Text(platform::utf8Path(folder) / kHighScoreFile);
     const auto bytes = EncodeHighScore(record);
     platform::writeFileAtomically(path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }

@@ -56,7 +56,7 @@ void TfrmMain::FormCreate()
     window().setBusyCursor(true);
     // Pure blue, in blue-green-red order.
     setColor(0xFF0000);
-    FAppPath = application().exeFolder();
+    FAppPath = application().gameFolder();
     ReadSettings();
     FRandom.Seed(application().backend().clock().randomSeed());
 

@@ -6,6 +6,7 @@
 
 #include "app/format_score.h"
 #include "app/main_form.h"
+#include "platform/utf8_path.h"
 
 void TfrmMain::CreateGameObjects()
 {
@@ -21,7 +22,7 @@ void TfrmMain::NextLevel()
     // Loading replaces the number with the one the file stores, so the next
     // level is looked for after that one. A file that cannot be read leaves
     // the level unloaded: its card offers no way on but Escape.
-    if (std::filesystem::exists(path, error)) FLevel->LoadFromFile(path);
+    if (std::filesystem::exists(platform::utf8Path(path), error)) FLevel->LoadFromFile(path);
     else SetGameState(gsAllLevelsDone);
 }
 

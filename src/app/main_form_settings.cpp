@@ -8,6 +8,7 @@
 #include "app/user_folders.h"
 #include "platform/errors.h"
 #include "platform/ini_file.h"
+#include "platform/utf8_path.h"
 
 namespace {
 const char* const kSection = "General";
@@ -35,7 +36,7 @@ void TfrmMain::WriteSettings()
 {
     try {
         // An installed game's configuration folder may not exist yet.
-        std::filesystem::create_directories(std::filesystem::path(SettingsPath()).parent_path());
+        std::filesystem::create_directories(platform::utf8Path(SettingsPath()).parent_path());
         platform::IniFile ini(SettingsPath());
         ini.writeBool(kSection, "SoundOn", FSoundOn);
         ini.writeBool(kSection, "MusicOn", FMusicOn);

@@ -8,6 +8,7 @@
 #include "platform/errors.h"
 #include "platform/frame_rgb.h"
 #include "platform/png_writer.h"
+#include "platform/utf8_path.h"
 
 namespace fs = std::filesystem;
 
@@ -33,12 +34,12 @@ std::string SaveScreenshot(const TDDrawScreen& screen, const std::string& folder
     const std::vector<uint8_t> png = platform::encodePng(width, height, platform::frameToRgb(frame, width, height));
 
     std::error_code ec;
-    fs::create_directories(folder, ec);
+    fs::create_directories(platform::utf8Path(folder), ec);
     if (ec) throw platform::EFileError("Cannot create folder \"" + folder + "\": " + ec.message());
     // Never replace an earlier picture: two presses in one second get two files.
     for (int count = 1;; ++count) {
-        const std::string path = (fs::path(folder) / ScreenshotFileName(when, count)).string();
-        if (fs::exists(path, ec)) continue;
+        const std::string path = platform::utf8Text(platform::utf8Path(folder) / ScreenshotFileName(when, count));
+        if (fs::exists(platform::utf8Path(path), ec)) continue;
         platform::writeFileAtomically(path, std::string_view(reinterpret_cast<const char*>(png.data()), png.size()));
         return path;
     }

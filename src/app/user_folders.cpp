@@ -1,14 +1,9 @@
 #include "app/user_folders.h"
 
-#include <pwd.h>
-#include <unistd.h>
-
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <vector>
 
-namespace fs = std::filesystem;
+#include "platform/utf8_path.h"
 
 namespace {
 
@@ -18,58 +13,6 @@ std::string withSlash(std::string folder)
     return folder;
 }
 
-// Only absolute paths count; the base-directory rules ask to ignore others.
-// Trailing slashes go, so joined paths read cleanly in messages.
-std::string absoluteOrEmpty(const char* value)
-{
-    if (!value || value[0] != '/') return {};
-    std::string path = value;
-    while (path.size() > 1 && path.back() == '/') path.pop_back();
-    return path;
-}
-
-std::string homeFolder(const TEnvironment& environment)
-{
-    if (std::string home = absoluteOrEmpty(environment("HOME")); !home.empty()) return home;
-    // A session without HOME (started by some service managers): ask the
-    // password database.
-    std::vector<char> buffer(16384);
-    passwd entry{};
-    passwd* found = nullptr;
-    if (getpwuid_r(getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found)
-        return absoluteOrEmpty(found->pw_dir);
-    return {};
-}
-
-bool sameFolder(const std::string& a, const std::string& b)
-{
-    const auto normal = [](const std::string& path) {
-        std::string text = fs::path(path).lexically_normal().string();
-        while (text.size() > 1 && text.back() == '/') text.pop_back();
-        return text;
-    };
-    return normal(a) == normal(b);
-}
-
-// The pictures folder the desktop names in user-dirs.dirs, for example
-// XDG_PICTURES_DIR="$HOME/Bilder"; empty when it names none.
-std::string picturesFromUserDirs(const std::string& configHome, const std::string& home)
-{
-    std::ifstream in(configHome + "/user-dirs.dirs");
-    const std::string key = "XDG_PICTURES_DIR=\"";
-    for (std::string line; std::getline(in, line);) {
-        if (line.rfind(key, 0) != 0) continue;
-        const std::size_t end = line.rfind('"');
-        if (end < key.size()) return {};
-        std::string value = line.substr(key.size(), end - key.size());
-        if (value.rfind("$HOME", 0) == 0) value = home + value.substr(5);
-        // A pictures folder set to the home folder itself means none.
-        if (value.empty() || value[0] != '/' || sameFolder(value, home)) return {};
-        return value;
-    }
-    return {};
-}
-
 }  // namespace
 
 TUserFolders LocateUserFolders(const std::string& appPath, const TEnvironment& environment)
@@ -77,11 +20,10 @@ TUserFolders LocateUserFolders(const std::string& appPath, const TEnvironment& e
     TUserFolders folders;
     const std::string app = withSlash(appPath);
     std::error_code ec;
-    const bool portable = fs::exists(app + kPortableMarker, ec);
-    const std::string home = portable ? std::string() : homeFolder(environment);
-    std::string configHome = portable ? std::string() : absoluteOrEmpty(environment("XDG_CONFIG_HOME"));
-    if (configHome.empty() && !home.empty()) configHome = home + "/.config";
-    if (configHome.empty()) {
+    const bool portable = std::filesystem::exists(platform::utf8Path(app + kPortableMarker), ec);
+    const platform::PlayerFolders player =
+        portable ? platform::PlayerFolders{} : platform::locatePlayerFolders(environment);
+    if (player.settings.empty()) {
         // The build's folder, a copy of it, or a player without any home.
         folders.Settings = app;
         folders.HighScores = app + "HighScores/";
@@ -89,11 +31,9 @@ TUserFolders LocateUserFolders(const std::string& appPath, const TEnvironment& e
         return folders;
     }
     folders.Installed = true;
-    folders.Settings = withSlash(configHome + "/brindlecog");
-    folders.HighScores = folders.Settings;
-    std::string pictures = home.empty() ? std::string() : picturesFromUserDirs(configHome, home);
-    if (pictures.empty() && !home.empty()) pictures = home + "/Pictures";
-    folders.Screenshots = pictures.empty() ? folders.Settings + "Screenshots/" : withSlash(pictures) + "Brindlecog/";
+    folders.Settings = player.settings;
+    folders.HighScores = player.settings;
+    folders.Screenshots = player.screenshots;
     return folders;
 }
 

@@ -4,8 +4,9 @@
 // carries a marker file and keeps them beside the program. An installed game
 // has no marker; its folder belongs to the system, so they go to the
 // player's configuration and picture folders instead.
-#include <functional>
 #include <string>
+
+#include "platform/player_folders.h"
 
 // The marker file of a game folder that keeps the player's files itself.
 inline constexpr const char* kPortableMarker = "Brindlecog.portable";
@@ -18,7 +19,7 @@ struct TUserFolders {
 };
 
 // Reads an environment variable; null when it is not set.
-using TEnvironment = std::function<const char*(const char* name)>;
+using TEnvironment = platform::Environment;
 
 // The folders for a game whose program lies in `appPath` (with a trailing
 // slash). Only looks; creates nothing.

@@ -13,6 +13,7 @@
 #include "gameplay/pick_locations.h"
 #include "gameplay/recipes.h"
 #include "platform/errors.h"
+#include "platform/utf8_path.h"
 
 namespace {
 
@@ -68,9 +69,18 @@ bool TBCLevel::LoadFromFile(const std::string& FileName)
         // A folder of that name, an unreadable file or a failing disk is a
         // level that cannot be played, not a reason to stop the game.
         std::error_code error;
-        if (std::filesystem::is_directory(FileName, error)) return false;
-        std::ifstream file(FileName, std::ios::binary);
-        if (!file) return false;
+        const std::filesystem::path path = platform::utf8Path(FileName);
+        std::ifstream file;
+        if (!std::filesystem::is_directory(path, error)) file.open(path, std::ios::binary);
+        if (!file.is_open()) {
+            // As after a damaged file, nothing of the last shift stays; the
+            // number the file was looked up under does, so the card names
+            // the level that failed.
+            const int32_t number = FLevelNumber;
+            Reset();
+            FLevelNumber = number;
+            return false;
+        }
         const bool loaded = LoadFromStream(file);
         if (file.bad()) return false;
         FLoaded = loaded;

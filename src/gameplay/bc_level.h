@@ -21,7 +21,8 @@ public:
     // An empty floor and an empty shift.
     void Reset();
     // False when the file cannot be read or holds no product the factory
-    // knows; the level is then not loaded and cannot be played.
+    // knows; the level is then not loaded and cannot be played, and nothing
+    // of the previous shift stays on the floor.
     bool LoadFromFile(const std::string& FileName);
     bool LoadFromStream(std::istream& Stream);
     // A product of the recipe table at the end of the queue, with its parts

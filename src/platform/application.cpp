@@ -14,17 +14,17 @@ namespace {
 constexpr uint32_t kIdleSleepMs = 50;
 }  // namespace
 
-Application::Application(Backend& backend) : backend_(backend), exeFolder_(executableFolder())
+Application::Application(Backend& backend) : backend_(backend), gameFolder_(platform::gameFolder())
 {
     active_ = backend_.window().hasFocus() || !backend_.window().visible();
     const Rect client = backend_.window().clientRect();
     clientOrigin_ = {client.left, client.top};
 }
 
-void Application::setExeFolder(std::string folder)
+void Application::setGameFolder(std::string folder)
 {
     if (!folder.empty() && folder.back() != '/') folder += '/';
-    exeFolder_ = std::move(folder);
+    gameFolder_ = std::move(folder);
 }
 
 void Application::handleException(const std::exception& error)

@@ -52,9 +52,10 @@ public:
     void terminate() { terminated_ = true; }
     void minimize();
 
-    // Folder of the executable with a trailing slash; tests point it elsewhere.
-    const std::string& exeFolder() const { return exeFolder_; }
-    void setExeFolder(std::string folder);
+    // Folder of the game's files with a trailing slash (platform/paths.h);
+    // tests point it elsewhere.
+    const std::string& gameFolder() const { return gameFolder_; }
+    void setGameFolder(std::string folder);
 
     // Runs until terminate().
     void run();
@@ -87,7 +88,7 @@ private:
     uint32_t idleWaitMs_ = 0;
     bool active_ = true;
     bool terminated_ = false;
-    std::string exeFolder_;
+    std::string gameFolder_;
     Point clientOrigin_;
 };
 

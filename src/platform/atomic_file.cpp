@@ -1,31 +1,41 @@
 #include "platform/atomic_file.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
 
 #include "platform/errors.h"
+#include "platform/utf8_path.h"
 #include "platform/written_files.h"
 
 namespace platform {
 
 void writeFileAtomically(const std::string& path, std::string_view bytes)
 {
-    const std::string temp = path + ".tmp";
-    std::FILE* f = std::fopen(temp.c_str(), "wb");
-    if (!f) throw EFileError("Cannot create file \"" + path + "\": " + std::strerror(errno));
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    const bool flushed = std::fflush(f) == 0;
+    const std::filesystem::path target = utf8Path(path);
+    std::filesystem::path temp = target;
+    temp += ".tmp";
+    std::error_code ignored;
+    errno = 0;
+    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+    if (!out) throw EFileError("Cannot create file \"" + path + "\": " + std::strerror(errno ? errno : EACCES));
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.flush();
     const int savedErrno = errno;
-    const bool closed = std::fclose(f) == 0;
-    if (!written || !flushed || !closed) {
-        std::remove(temp.c_str());
+    out.close();
+    if (!out) {
+        std::filesystem::remove(temp, ignored);
         throw EFileError("Cannot write file \"" + path + "\": " + std::strerror(savedErrno ? savedErrno : EIO));
     }
-    if (std::rename(temp.c_str(), path.c_str()) != 0) {
-        const std::string reason = std::strerror(errno);
-        std::remove(temp.c_str());
-        throw EFileError("Cannot replace file \"" + path + "\": " + reason);
+    // The filesystem's rename replaces an existing file on every system
+    // (the C library's refuses to on some).
+    std::error_code renamed;
+    std::filesystem::rename(temp, target, renamed);
+    if (renamed) {
+        std::filesystem::remove(temp, ignored);
+        throw EFileError("Cannot replace file \"" + path + "\": " + renamed.message());
     }
     fileWritten(path);
 }

@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "platform/atomic_file.h"
+#include "platform/utf8_path.h"
 
 namespace platform {
 namespace {
@@ -99,14 +100,15 @@ bool parseProfileInteger(const std::string& raw, int& value)
 IniFile::IniFile(std::string path) : path_(std::move(path))
 {
     std::error_code ec;
-    if (!std::filesystem::exists(path_, ec)) return;
-    if (std::filesystem::is_directory(path_, ec)) throw EFileError("Cannot open file \"" + path_ + "\": it is a folder");
-    const auto size = std::filesystem::file_size(path_, ec);
+    const std::filesystem::path file = utf8Path(path_);
+    if (!std::filesystem::exists(file, ec)) return;
+    if (std::filesystem::is_directory(file, ec)) throw EFileError("Cannot open file \"" + path_ + "\": it is a folder");
+    const auto size = std::filesystem::file_size(file, ec);
     if (!ec && size > kMaxSize) {
         tooLarge_ = true;
         return;
     }
-    std::ifstream in(path_, std::ios::binary);
+    std::ifstream in(file, std::ios::binary);
     if (!in) throw EFileError(ioError("Cannot open file", path_));
     std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (in.bad()) throw EFileError(ioError("Cannot read file", path_));

@@ -2,7 +2,7 @@
 // What the desktop backend asks of the system around it: whether a window
 // can be shown, whether the pointer may be pinned, how to wait, where errors
 // go and what becomes of files once written. Each system answers in its own
-// folder (posix/, web/), chosen by CMake.
+// folder (posix/, windows/, web/), chosen by CMake.
 #include <cstdint>
 #include <string>
 

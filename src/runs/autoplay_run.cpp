@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "platform/paths.h"
+#include "platform/utf8_path.h"
 #include "runs/autoplay_level.h"
 #include "runs/run_modes.h"
 
@@ -27,10 +28,10 @@ int RunAutoplay(const AutoplayOptions& options)
         std::fprintf(stderr, "brindlecog: unknown profile %s\n", options.profile.c_str());
         return 2;
     }
-    const std::string folder = platform::executableFolder();
+    const std::string folder = platform::gameFolder();
     for (int32_t n = options.firstLevel; n <= options.lastLevel; ++n) {
         const std::string file = folder + "Levels/Level" + std::to_string(n) + ".lev";
-        if (!std::filesystem::exists(file)) {
+        if (!std::filesystem::exists(platform::utf8Path(file))) {
             std::printf("level=%d missing\n", n);
             continue;
         }

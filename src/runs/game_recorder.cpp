@@ -7,6 +7,7 @@
 
 #include "app/game_session.h"
 #include "app/main_form.h"
+#include "platform/utf8_path.h"
 #include "runs/game_digest.h"
 #include "runs/recording_backend.h"
 #include "runs/replay_backend.h"
@@ -41,7 +42,7 @@ std::vector<recording::RecordedFile> GameFolderFiles(const std::string& gameFold
 {
     std::vector<recording::RecordedFile> files;
     recording::RecordedFile settings{"Brindlecog.ini", false, {}};
-    if (auto bytes = ReadSmallFile(fs::path(gameFolder) / settings.name)) {
+    if (auto bytes = ReadSmallFile(platform::utf8Path(gameFolder) / settings.name)) {
         settings.present = true;
         settings.bytes = std::move(*bytes);
     }
@@ -49,13 +50,13 @@ std::vector<recording::RecordedFile> GameFolderFiles(const std::string& gameFold
 
     std::vector<std::string> levels;
     std::error_code ec;
-    for (const auto& entry : fs::directory_iterator(fs::path(gameFolder) / "Levels", ec)) {
-        const std::string name = entry.path().filename().string();
+    for (const auto& entry : fs::directory_iterator(platform::utf8Path(gameFolder) / "Levels", ec)) {
+        const std::string name = platform::utf8Text(entry.path().filename());
         if (IsLevelFileName(name)) levels.push_back(name);
     }
     std::sort(levels.begin(), levels.end());
     for (const std::string& name : levels) {
-        auto bytes = ReadSmallFile(fs::path(gameFolder) / "Levels" / name);
+        auto bytes = ReadSmallFile(platform::utf8Path(gameFolder) / "Levels" / platform::utf8Path(name));
         if (!bytes) {
             std::fprintf(stderr, "brindlecog: Levels/%s is not recorded (unreadable or too large)\n", name.c_str());
             continue;

@@ -18,7 +18,7 @@ int RunRecord(const RecordOptions& options)
         std::fprintf(stderr, "brindlecog: %s\n", error.what());
         return 2;
     }
-    const RecordedRun run = RecordGame(*backend, *writer, platform::executableFolder());
+    const RecordedRun run = RecordGame(*backend, *writer, platform::gameFolder());
     if (!writer->error().empty()) std::fprintf(stderr, "brindlecog: %s\n", writer->error().c_str());
     std::printf("%s\n", run.line.c_str());
     return run.exitCode;

@@ -1,12 +1,14 @@
 #include "runs/recording_file.h"
 
+#include <zlib.h>
+
 #include <cerrno>
 #include <chrono>
 #include <cstring>
 #include <fstream>
 #include <stdexcept>
 
-#include "runs/crc32.h"
+#include "platform/utf8_path.h"
 
 namespace recording {
 namespace {
@@ -23,6 +25,12 @@ void PutU32(std::vector<uint8_t>& out, uint32_t v)
     for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(v >> (8 * i)));
 }
 
+// The CRC-32 of zip and PNG: tells a damaged chunk from a whole one.
+uint32_t Crc32(std::span<const uint8_t> data)
+{
+    return static_cast<uint32_t>(crc32_z(0, data.data(), data.size()));
+}
+
 std::string Plural(uint64_t n, const char* one, const char* many)
 {
     return std::to_string(n) + " " + (n == 1 ? one : many);
@@ -33,7 +41,7 @@ std::string Plural(uint64_t n, const char* one, const char* many)
 RecordingWriter::RecordingWriter(const std::string& path, SteadyClock clock)
     : path_(path), clock_(clock ? std::move(clock) : SteadyClock(SteadyMs))
 {
-    file_ = std::fopen(path.c_str(), "wb");
+    file_ = platform::openFile(path, "wb");
     if (!file_) throw std::runtime_error("cannot create the recording \"" + path + "\": " + std::strerror(errno));
     std::vector<uint8_t> header(kMagic, kMagic + sizeof kMagic);
     PutU32(header, kFormatVersion);
@@ -212,7 +220,7 @@ ReadOutcome ReadRecording(std::span<const uint8_t> bytes)
 
 ReadOutcome ReadRecordingFile(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(platform::utf8Path(path), std::ios::binary);
     if (!in) {
         ReadOutcome outcome;
         outcome.error = "cannot open \"" + path + "\": " + std::strerror(errno);

@@ -15,7 +15,7 @@ int RunReplay(const ReplayOptions& options)
         return 2;
     }
     try {
-        const ReplayedRun run = ReplayGame(*read.recording, platform::executableFolder());
+        const ReplayedRun run = ReplayGame(*read.recording, platform::gameFolder());
         std::printf("%s\n", run.line.c_str());
         std::fflush(stdout);
         if (!run.note.empty()) std::fprintf(stderr, "brindlecog: %s\n", run.note.c_str());

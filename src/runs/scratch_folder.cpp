@@ -1,27 +1,52 @@
 #include "runs/scratch_folder.h"
 
-#include <cerrno>
-#include <cstdlib>
-#include <cstring>
+#include <cstdio>
 #include <fstream>
+#include <random>
 #include <stdexcept>
-#include <vector>
 
 #include "app/user_folders.h"
+#include "platform/utf8_path.h"
 
 namespace fs = std::filesystem;
 
-ScratchGameFolder::ScratchGameFolder(const std::string& gameFolder)
+namespace {
+
+// A new folder under the system's temporary folder, made by this call alone.
+fs::path MakeUniqueFolder()
 {
     std::error_code ec;
-    std::string pattern = (fs::temp_directory_path(ec) / "brindlecog-run-XXXXXX").string();
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    if (!::mkdtemp(name.data()))
-        throw std::runtime_error(std::string("cannot make a scratch game folder: ") + std::strerror(errno));
-    path_ = name.data();
-    fs::create_directory_symlink(fs::absolute(fs::path(gameFolder) / "SysData", ec), path_ / "SysData", ec);
-    if (ec) throw std::runtime_error("cannot link the game's SysData folder: " + ec.message());
+    const fs::path temp = fs::temp_directory_path(ec);
+    if (ec) throw std::runtime_error("cannot make a scratch game folder: " + ec.message());
+    std::random_device entropy;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        char name[32];
+        std::snprintf(name, sizeof name, "brindlecog-run-%08x", static_cast<unsigned>(entropy()));
+        if (fs::create_directory(temp / name, ec)) return temp / name;
+        if (ec) break;
+    }
+    throw std::runtime_error("cannot make a scratch game folder in \"" + platform::utf8Text(temp) +
+                             "\": " + (ec ? ec.message() : std::string("every name is taken")));
+}
+
+}  // namespace
+
+ScratchGameFolder::ScratchGameFolder(const std::string& gameFolder) : path_(MakeUniqueFolder())
+{
+    std::error_code ec;
+    const fs::path sysData = fs::absolute(platform::utf8Path(gameFolder) / "SysData", ec);
+    fs::create_directory_symlink(sysData, path_ / "SysData", ec);
+    // Where links need a privilege the player lacks, the pictures and
+    // sounds are copied instead.
+    if (ec) {
+        ec.clear();
+        fs::copy(sysData, path_ / "SysData", fs::copy_options::recursive, ec);
+    }
+    if (ec) {
+        const std::string reason = ec.message();
+        fs::remove_all(path_, ec);
+        throw std::runtime_error("cannot link the game's SysData folder: " + reason);
+    }
     fs::create_directories(path_ / "Levels", ec);
     fs::create_directories(path_ / "HighScores", ec);
     // Marked as a game folder of its own, so settings and scores stay here
@@ -40,11 +65,13 @@ ScratchGameFolder::~ScratchGameFolder()
 
 void ScratchGameFolder::write(const std::string& name, const std::string& bytes) const
 {
-    const fs::path target = path_ / name;
+    const fs::path target = path_ / platform::utf8Path(name);
     std::error_code ec;
     fs::create_directories(target.parent_path(), ec);
     std::ofstream out(target, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     out.close();
-    if (!out) throw std::runtime_error("cannot write \"" + target.string() + "\"");
+    if (!out) throw std::runtime_error("cannot write \"" + platform::utf8Text(target) + "\"");
 }
+
+std::string ScratchGameFolder::folder() const { return platform::utf8Text(path_) + "/"; }

@@ -18,7 +18,7 @@ public:
 
     const std::filesystem::path& path() const { return path_; }
     // With a trailing slash, as the game keeps its folder.
-    std::string folder() const { return path_.string() + "/"; }
+    std::string folder() const;
     // Writes `bytes` as `name` (relative, inside the folder), making folders
     // on the way; throws std::runtime_error when it cannot.
     void write(const std::string& name, const std::string& bytes) const;

@@ -1,13 +1,9 @@
 #include "runs/soak_faults.h"
 
-#include <signal.h>
-#include <sys/resource.h>
-#include <unistd.h>
-
 #include <fstream>
 
 #include "app/highscore_record.h"
-#include "platform/file_permissions.h"
+#include "platform/file_faults.h"
 
 namespace fs = std::filesystem;
 
@@ -32,6 +28,10 @@ SoakFaults::SoakFaults(std::mt19937_64& random, fs::path gameFolder) : random_(r
 {
     platform::stopOverridingPermissions();
     readOnlyWorks_ = ReadOnlyFoldersHold(folder_);
+    if (const auto previous = platform::refuseFileGrowth()) {
+        platform::allowFileGrowth(*previous);
+        diskFullWorks_ = true;
+    }
     if (!readOnlyWorks_) note_ = "read-only folders are not tried: this process writes into them all the same";
     nextAt_ = 10'000;
 }
@@ -47,6 +47,8 @@ void SoakFaults::afterFrame(int64_t gameMs, platform::HeadlessBackend& backend)
     Fault fault = kFaults[random_() % std::size(kFaults)];
     if (!readOnlyWorks_ && (fault == Fault::SettingsReadOnly || fault == Fault::HighscoresReadOnly))
         fault = Fault::DiskFull;
+    // Where no disk can be made full, the display is lost instead.
+    if (fault == Fault::DiskFull && !diskFullWorks_) fault = Fault::DisplayLost;
     const int64_t duration = 2'000 + static_cast<int64_t>(random_() % 13'000);
     start(fault, duration, backend);
     endsAt_ = gameMs + duration;
@@ -98,15 +100,10 @@ void SoakFaults::setReadOnly(const fs::path& folder, bool readOnly)
 
 void SoakFaults::setDiskFull(bool full)
 {
-    // No file may grow: writes fail as on a full disk, and the signal that
-    // would stop the program for it is ignored.
     if (full) {
-        ::signal(SIGXFSZ, SIG_IGN);
-        ::getrlimit(RLIMIT_FSIZE, &fileSizeLimit_);
-        rlimit none = fileSizeLimit_;
-        none.rlim_cur = 0;
-        ::setrlimit(RLIMIT_FSIZE, &none);
-    } else {
-        ::setrlimit(RLIMIT_FSIZE, &fileSizeLimit_);
+        fileGrowth_ = platform::refuseFileGrowth();
+    } else if (fileGrowth_) {
+        platform::allowFileGrowth(*fileGrowth_);
+        fileGrowth_.reset();
     }
 }

@@ -3,10 +3,9 @@
 // and found again, the sound device gone for a while, and the folders of
 // the settings file and the highscore read-only, or the disk full, whenever
 // the game writes them.
-#include <sys/resource.h>
-
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <random>
 #include <string>
 
@@ -51,5 +50,7 @@ private:
     int64_t nextAt_ = 0;
     uint64_t injected_ = 0;
     std::string note_;
-    rlimit fileSizeLimit_{};
+    bool diskFullWorks_ = false;
+    // What undoes the full disk in force, if any.
+    std::optional<uint64_t> fileGrowth_;
 };

@@ -5,6 +5,7 @@
 
 #include "gameplay/level_file.h"
 #include "gameplay/recipes.h"
+#include "platform/utf8_path.h"
 #include "runs/scratch_folder.h"
 
 namespace fs = std::filesystem;
@@ -43,10 +44,10 @@ int PutSoakLevels(const std::string& gameFolder, const ScratchGameFolder& target
 {
     int copied = 0;
     std::error_code ec;
-    for (const auto& entry : fs::directory_iterator(fs::path(gameFolder) / "Levels", ec)) {
-        const std::string name = entry.path().filename().string();
+    for (const auto& entry : fs::directory_iterator(platform::utf8Path(gameFolder) / "Levels", ec)) {
+        const std::string name = platform::utf8Text(entry.path().filename());
         if (name.rfind("Level", 0) != 0 || entry.path().extension() != ".lev") continue;
-        fs::copy_file(entry.path(), target.path() / "Levels" / name, fs::copy_options::overwrite_existing, ec);
+        fs::copy_file(entry.path(), target.path() / "Levels" / entry.path().filename(), fs::copy_options::overwrite_existing, ec);
         if (!ec) ++copied;
     }
     if (copied > 0) return copied;

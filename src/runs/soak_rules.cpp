@@ -4,6 +4,7 @@
 
 #include "app/highscore_record.h"
 #include "app/main_form.h"
+#include "platform/utf8_path.h"
 
 namespace fs = std::filesystem;
 
@@ -145,9 +146,9 @@ std::optional<SoakViolation> SoakRules::checkFiles()
     lastHighscore_ = highscore;
     for (const fs::path& file : {settings_, highscore_}) {
         std::error_code ec;
-        if (fs::exists(file.string() + ".tmp", ec))
+        if (fs::exists(fs::path(file) += ".tmp", ec))
             return SoakViolation{"settings and highscore files always whole",
-                                 "a temporary file is left beside " + file.filename().string()};
+                                 "a temporary file is left beside " + platform::utf8Text(file.filename())};
     }
     if (frozenSettings_ && *frozenSettings_ != settings)
         return SoakViolation{"settings and highscore files always whole",

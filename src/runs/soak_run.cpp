@@ -10,7 +10,7 @@
 int RunSoak(const SoakOptions& options)
 {
     try {
-        const SoakOutcome outcome = Soak(options, platform::executableFolder());
+        const SoakOutcome outcome = Soak(options, platform::gameFolder());
         std::printf("%s\n", outcome.line().c_str());
         if (!outcome.failure.empty()) std::printf("soak: %s\n", outcome.failure.c_str());
         std::fprintf(stderr, "soak: seed=%llu %s\n", static_cast<unsigned long long>(options.seed),

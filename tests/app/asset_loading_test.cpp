@@ -24,7 +24,11 @@ void linkAssetsExcept(const TempDir& dir, const std::string& missing)
         if (entry.is_directory()) fs::create_directories(target);
         else if (entry.path().filename() != missing) {
             fs::create_directories(target.parent_path());
-            fs::create_symlink(entry.path(), target);
+            std::error_code ec;
+            fs::create_symlink(entry.path(), target, ec);
+            // Windows' runtime makes no links: a hard link, else a copy.
+            if (ec) fs::create_hard_link(entry.path(), target, ec);
+            if (ec) fs::copy_file(entry.path(), target);
         }
     }
 }
@@ -35,7 +39,7 @@ std::string startUpError(const std::string& missing)
     linkAssetsExcept(dir, missing);
     platform::HeadlessBackend backend;
     platform::Application app(backend);
-    app.setExeFolder(dir.folder());
+    app.setGameFolder(dir.folder());
     TfrmMain form(app);
     try {
         form.FormCreate();
@@ -72,7 +76,7 @@ TEST(AssetLoading, GameStartedFromAnotherFolderFindsItsOwnFiles)
     fs::current_path(elsewhere.path());
     platform::HeadlessBackend backend;
     platform::Application app(backend);
-    app.setExeFolder(dir.folder());
+    app.setGameFolder(dir.folder());
     TfrmMain form(app);
     EXPECT_NO_THROW(form.FormCreate());
     EXPECT_EQ(form.FState, gsIntro);

@@ -44,6 +44,12 @@ TEST(CommandLine, RecordReplayAndSoak)
     EXPECT_EQ(soak.seed, 7u);
 }
 
+TEST(CommandLine, VersionAndHelp)
+{
+    EXPECT_TRUE(std::holds_alternative<VersionOptions>(Parse({"--version"}).options));
+    EXPECT_TRUE(std::holds_alternative<HelpOptions>(Parse({"--help"}).options));
+}
+
 TEST(CommandLine, NonsenseIsRefusedWithAReason)
 {
     for (const auto& args : std::vector<std::vector<const char*>>{
@@ -59,6 +65,7 @@ TEST(CommandLine, NonsenseIsRefusedWithAReason)
              {"--soak", "ten"},
              {"--soak", "-5"},
              {"--fullscreen"},
+             {"--version", "--autoplay"},
          }) {
         EXPECT_FALSE(Parse(args).error.empty()) << args[0];
     }

@@ -16,7 +16,7 @@ class MainFormTest : public ::testing::Test {
 protected:
     void create()
     {
-        app.setExeFolder(dir.folder());
+        app.setGameFolder(dir.folder());
         form = std::make_unique<TfrmMain>(app);
         form->FormCreate();
     }
@@ -82,7 +82,7 @@ TEST_F(MainFormTest, SoundAndMusicStartOnWhateverTheFileSays)
 TEST_F(MainFormTest, UnreadableSettingsStopStartUpWithTheirMessage)
 {
     std::filesystem::create_directory(dir.file("Brindlecog.ini"));
-    app.setExeFolder(dir.folder());
+    app.setGameFolder(dir.folder());
     form = std::make_unique<TfrmMain>(app);
     try {
         form->FormCreate();

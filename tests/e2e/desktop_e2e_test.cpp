@@ -313,15 +313,15 @@ TEST(InstalledGame, KeepsSettingsScoresAndScreenshotsInThePlayersFolders)
     // (which root, running the tests, would ignore: nothing may be written
     // there anyway).
     TempDir game, home, config;
-    fs::create_directory_symlink(fs::path(BRINDLECOG_GAME_DIR) / "SysData", game.path() / "SysData");
+    ShareFolder(fs::path(BRINDLECOG_GAME_DIR) / "SysData", game.path() / "SysData");
     fs::create_directories(game.path() / "Levels");
     fs::create_directories(config.path() / "brindlecog");
     config.write("brindlecog/Brindlecog.ini", "[General]\nFullScreen=0\n");
     fs::permissions(game.path(), fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                     fs::perm_options::remove);
     ScopedEnv env;
-    env.set("HOME", home.path().c_str());
-    env.set("XDG_CONFIG_HOME", config.path().c_str());
+    env.set("HOME", home.path().string().c_str());
+    env.set("XDG_CONFIG_HOME", config.path().string().c_str());
 
     platform::HeadlessBackend backend;
     GameSession session(backend, game.folder());
@@ -353,7 +353,7 @@ TEST(InstalledGame, TheBuildsGameFolderKeepsItsFilesEvenWithAConfigurationFolder
     GameFolder game;
     TempDir config;
     ScopedEnv env;
-    env.set("XDG_CONFIG_HOME", config.path().c_str());
+    env.set("XDG_CONFIG_HOME", config.path().string().c_str());
     platform::HeadlessBackend backend;
     GameSession session(backend, game.folder());
     backend.closeAfter(200);

@@ -4,20 +4,9 @@
 
 #include "app/game_session.h"
 #include "app/main_form.h"
+#include "e2e/support/frame_ink.h"
 #include "platform/headless/headless_backend.h"
 #include "support/game_folder.h"
-
-namespace {
-
-int inkIn(const platform::HeadlessVideo& video, int x0, int y0, int x1, int y1)
-{
-    int ink = 0;
-    for (int y = y0; y < y1; ++y)
-        for (int x = x0; x < x1; ++x) ink += video.pixel(x, y) != 0;
-    return ink;
-}
-
-}  // namespace
 
 TEST(DisplayEndToEnd, FrameRateTextShowsWhenAskedFor)
 {
@@ -29,8 +18,8 @@ TEST(DisplayEndToEnd, FrameRateTextShowsWhenAskedFor)
     backend.at(1500, [&](platform::HeadlessBackend& b) {
         presented = b.headlessVideo().presentedCount();
         fps = session.form()->DTimer1.FramesPerSecond();
-        ink = inkIn(b.headlessVideo(), 0, 0, 80, 16);
-        inkElsewhere = inkIn(b.headlessVideo(), 0, 20, 800, 600);
+        ink = InkIn(b.headlessVideo(), 0, 0, 80, 16);
+        inkElsewhere = InkIn(b.headlessVideo(), 0, 20, 800, 600);
     });
     backend.closeAfter(1600);
     EXPECT_EQ(session.run(), 0);

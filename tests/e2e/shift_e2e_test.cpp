@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "e2e/support/floor_player.h"
+#include "e2e/support/frame_ink.h"
 #include "platform/keycodes.h"
 #include "support/game_folder.h"
 #include "support/level_files.h"
@@ -44,6 +45,18 @@ protected:
         });
     }
     bool playing(const char* name) { return form().DSoundList1.Items().Find(name).IsPlaying(); }
+    // A click on a card that offers no way on, then Escape: where each leads.
+    void clickThenEscape(TGameState& afterClick, TGameState& afterEscape)
+    {
+        player.then([this] { player.press(); });
+        player.waitMs(200);
+        player.then([this, &afterClick] {
+            afterClick = form().FState;
+            backend.keyDown(platform::dik::Escape);
+        });
+        player.then([this] { backend.keyUp(platform::dik::Escape); });
+        player.then([this, &afterEscape] { afterEscape = form().FState; });
+    }
 
     GameFolder dir;
     platform::HeadlessBackend backend;
@@ -222,19 +235,55 @@ TEST_F(ShiftEndToEnd, ADamagedLevelFileShowsItsCardWithoutAWayOnButEscape)
     TGameState afterClick = gsNone, afterEscape = gsNone;
     player.startGame();
     player.waitMs(500);
-    player.then([&] {
-        loaded = form().FLevel->FLoaded;
-        player.press();
-    });
-    player.waitMs(200);
-    player.then([&] {
-        afterClick = form().FState;
-        backend.keyDown(platform::dik::Escape);
-    });
-    player.then([&] { backend.keyUp(platform::dik::Escape); });
-    player.then([&] { afterEscape = form().FState; });
+    player.then([&] { loaded = form().FLevel->FLoaded; });
+    clickThenEscape(afterClick, afterEscape);
     run();
     EXPECT_FALSE(loaded);
+    EXPECT_EQ(afterClick, gsLevelIntro);
+    EXPECT_EQ(afterEscape, gsMenu);
+}
+
+TEST_F(ShiftEndToEnd, AnUnreadableLevelFileShowsABareCardOverAnEmptyFloor)
+{
+    WriteLevel(dir.path(), 1,
+               {.number = 1, .name = "First day", .description = "A cabin on every boat", .speed = 3,
+                .products = {"car", "car"}});
+    // There, but no file to read, even for root.
+    std::filesystem::create_directory(dir.path() / "Levels" / "Level2.lev");
+    // Ink right of "Level N" (where the name goes) and in the description's row.
+    struct Card {
+        int name = -1, description = -1;
+    } first, second;
+    auto look = [&](Card& card) {
+        player.waitMs(100);
+        player.then([&] {
+            card.name = InkIn(backend.headlessVideo(), 320, 100, 800, 140);
+            card.description = InkIn(backend.headlessVideo(), 100, 180, 800, 210);
+        });
+    };
+    int32_t number = 0;
+    int piles = -1, products = -1;
+    TGameState afterClick = gsNone, afterEscape = gsNone;
+    player.startGame();
+    look(first);
+    player.continueFromCard();
+    finishCars(1);  // one wheel is left on its pile
+    player.waitForState(gsLevelIntro);
+    look(second);
+    player.then([&] {
+        number = form().FLevel->FLevelNumber;
+        piles = form().FFloor->FPickLocations->Count();
+        products = form().FFloor->FMainLine->ProductCount();
+    });
+    clickThenEscape(afterClick, afterEscape);
+    run();
+    EXPECT_GT(first.name, 0);
+    EXPECT_GT(first.description, 0);
+    EXPECT_EQ(second.name, 0) << "the last level's name stays off the card";
+    EXPECT_EQ(second.description, 0) << "and so does its description";
+    EXPECT_EQ(number, 2);
+    EXPECT_EQ(piles, 0);
+    EXPECT_EQ(products, 0);
     EXPECT_EQ(afterClick, gsLevelIntro);
     EXPECT_EQ(afterEscape, gsMenu);
 }

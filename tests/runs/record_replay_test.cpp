@@ -6,7 +6,6 @@
 #include <fstream>
 #include <functional>
 
-#include "runs/crc32.h"
 #include "runs/recording_file.h"
 #include "support/scripted_shift.h"
 #include "support/temp_dir.h"

@@ -6,6 +6,18 @@
 #include <utility>
 #include <vector>
 
+// A null value unsets the variable. Windows' C library has no setenv; its
+// _putenv_s changes the process's environment as SDL reads it too.
+inline void SetEnvVar(const std::string& name, const char* value)
+{
+#ifdef _WIN32
+    _putenv_s(name.c_str(), value ? value : "");
+#else
+    if (value) setenv(name.c_str(), value, 1);
+    else unsetenv(name.c_str());
+#endif
+}
+
 class ScopedEnv {
 public:
     ScopedEnv() = default;
@@ -14,8 +26,7 @@ public:
     ~ScopedEnv()
     {
         for (auto it = saved_.rbegin(); it != saved_.rend(); ++it) {
-            if (it->second) setenv(it->first.c_str(), it->second->c_str(), 1);
-            else unsetenv(it->first.c_str());
+            SetEnvVar(it->first, it->second ? it->second->c_str() : nullptr);
         }
     }
     // A null value unsets the variable.
@@ -23,8 +34,7 @@ public:
     {
         const char* old = std::getenv(name.c_str());
         saved_.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
-        if (value) setenv(name.c_str(), value, 1);
-        else unsetenv(name.c_str());
+        SetEnvVar(name, value);
     }
 
 private:

@@ -1,8 +1,9 @@
 // The three bitmap fonts: one glyph per cell, in character order from the
 // space, with the apostrophe also in the cell of code 96 and the caret block
 // in the cell of code 123, where the game's font reader looks for them.
-// Glyphs are centred in their cells because the reader measures only the left
-// margin and assumes the right one matches; cells are otherwise pure key.
+// The reader measures only a glyph's left margin and assumes the right one
+// matches, so it spaces glyphs as if centred, three pixels from ink to ink;
+// cells are otherwise pure key.
 
 #include "art.h"
 #include "canvas.h"
@@ -26,6 +27,9 @@ struct FontStyle {
   Color fill_bottom;
   Color outline;
   double outline_width;  // 0: a one-pixel rim below the letters instead
+  // Pixels right of the cell's centre. Each one brings the next glyph two
+  // pixels closer, since the reader takes the larger left margin for both.
+  double nudge;
 };
 
 // The character a cell shows, or 0 for an empty cell.
@@ -62,7 +66,7 @@ void glyph(const Cell& c, const FontStyle& s) {
   auto letter_path = [&](double dy) {
     cairo_new_path(cr);
     cairo_save(cr);
-    cairo_translate(cr, c.w / 2, dy);
+    cairo_translate(cr, c.w / 2 + s.nudge, dy);
     cairo_scale(cr, squeeze, 1.0);
     cairo_move_to(cr, -ext.width / 2 - ext.x_bearing, s.baseline);
     cairo_text_path(cr, text.c_str());
@@ -91,19 +95,25 @@ void glyph(const Cell& c, const FontStyle& s) {
 
 }  // namespace
 
+// The rim of the two light fonts is a burnt amber rather than the house ink:
+// they are drawn on the black cards too, where a near-black rim vanishes and
+// leaves the letters standing apart. Nudged a pixel, neighbouring rims come
+// one pixel apart, so text reads as words on black and on light ground alike.
+constexpr Color kLightFontRim = hex(0x7A3E0E);
+
 // Score bar and titles: warm yellow, heavy outline.
 void bigfont(const Cell& c) {
-  glyph(c, {"DejaVu Sans", 26, 28, hex(0xFFF27A), hex(0xF7A51E), pal::ink, 2.0});
+  glyph(c, {"DejaVu Sans", 26, 28, hex(0xFFF27A), hex(0xF7A51E), kLightFontRim, 2.0, 1});
 }
 // Messages and the name box: white to gold with an outline, condensed so the
 // longest hint message still fits on the screen.
 void font1(const Cell& c) {
-  glyph(c, {"DejaVu Sans Condensed", 16.5, 19, hex(0xFFFFFF), hex(0xFFD45A), pal::ink, 1.25});
+  glyph(c, {"DejaVu Sans Condensed", 16.5, 19, hex(0xFFFFFF), hex(0xFFD45A), kLightFontRim, 1.25, 1});
 }
 // Balloon text and key hints: dark letters with a light rim, narrow enough
 // for the chief's longest line to fit his balloon.
 void font2(const Cell& c) {
-  glyph(c, {"DejaVu Sans", 13, 15, hex(0x24305E), hex(0x3A2050), pal::white, 0});
+  glyph(c, {"DejaVu Sans", 13, 15, hex(0x24305E), hex(0x3A2050), pal::white, 0, 0});
 }
 
 }  // namespace assetgen::art

@@ -4,10 +4,11 @@
 #include <cstring>
 
 #include "platform/errors.h"
+#include "platform/utf8_path.h"
 
 std::ifstream TEncryptSimple::OpenPrefixed(const std::string& fileName)
 {
-    std::ifstream stream(fileName, std::ios::binary);
+    std::ifstream stream(platform::utf8Path(fileName), std::ios::binary);
     if (!stream) throw platform::EFileError("Cannot open file \"" + fileName + "\". " + std::strerror(errno));
     char prefix[kPrefixSize];
     stream.read(prefix, sizeof prefix);

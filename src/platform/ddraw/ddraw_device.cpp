@@ -8,7 +8,7 @@
 namespace platform::ddraw {
 
 DisplayDevice::DisplayDevice(Application& app, std::shared_ptr<DriverOptions> options)
-    : app_(app), options_(std::move(options)), fonts_(app.exeFolder() + gdi::kFontFolder), gamma_(std::make_shared<DDGAMMARAMP>(identityGammaRamp())),
+    : app_(app), options_(std::move(options)), fonts_(app.gameFolder() + gdi::kFontFolder), gamma_(std::make_shared<DDGAMMARAMP>(identityGammaRamp())),
       format_(formatForBits(options_->desktopBitsPerPixel))
 {
     hookId_ = app_.hookMainWindow([this](Message& m) { return onMessage(m); });

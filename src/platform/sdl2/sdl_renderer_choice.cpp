@@ -1,22 +1,12 @@
 #include "platform/sdl2/sdl_renderer_choice.h"
 
 #include <array>
-#include <filesystem>
 #include <string>
+
+#include "platform/gpu_device.h"
 
 namespace platform {
 namespace {
-
-// A GPU is reached through a DRM device, or through NVIDIA's own driver.
-bool gpuDevicePresent()
-{
-    std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator("/dev/dri", error)) {
-        const std::string name = entry.path().filename().string();
-        if (name.starts_with("card") || name.starts_with("renderD")) return true;
-    }
-    return std::filesystem::exists("/dev/nvidiactl", error);
-}
 
 // The GL_RENDERER string of the renderer's current OpenGL context, empty for
 // renderers that are not OpenGL.

@@ -29,6 +29,7 @@ struct SurfaceRig {
     TFXScreen& page = TFXScreen::Create(gui, 0, "MainMenu", 0, 0, 200, 100);
 
     SurfaceRig() {
+        app.setGameFolder(std::string(BRINDLECOG_GAME_DIR) + "/");  // for the fonts
         EXPECT_EQ(driver.DirectDrawCreateEx(dd::Iid::IDirectDraw7, ddraw), 0);
         ddraw->SetCooperativeLevel(&backend.window(), dd::DDSCL_NORMAL);
         dd::DDSURFACEDESC2 desc;

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <numbers>
 
 #include "platform/dsound/direct_sound.h"
 #include "platform/headless/headless_backend.h"
@@ -108,13 +109,13 @@ TEST_F(Mixer, ASineSurvivesRateConversion)
 {
     // 1 kHz at 48 kHz resampled to 44.1 kHz stays a 1 kHz sine within a few LSB.
     std::vector<int16_t> tone(4800);
-    for (std::size_t i = 0; i < tone.size(); ++i) tone[i] = int16_t(std::lround(16000 * std::sin(2 * M_PI * 1000 * i / 48000.0)));
+    for (std::size_t i = 0; i < tone.size(); ++i) tone[i] = int16_t(std::lround(16000 * std::sin(2 * std::numbers::pi * 1000 * i / 48000.0)));
     auto a = buffer<int16_t>(pcm(1, 48000, 16), tone);
     a->Play(0, 0, DSBPLAY_LOOPING);
     const auto out = pull(4410);
     double worst = 0;
     for (int i = 0; i < 4410; ++i) {
-        const double expected = 16000 * std::sin(2 * M_PI * 1000 * i / 44100.0);
+        const double expected = 16000 * std::sin(2 * std::numbers::pi * 1000 * i / 44100.0);
         worst = std::max(worst, std::abs(out[2 * i] - expected));
     }
     EXPECT_LT(worst, 40.0);  // linear interpolation error at 1 kHz is about 0.2 %

@@ -14,35 +14,14 @@
 #include "platform/dsound/direct_sound.h"
 #include "platform/headless/headless_window.h"
 #include "platform/sdl2/sdl_audio.h"
+#include "support/scoped_env.h"
 
 using namespace platform::dsound;
 
-namespace {
-
-// Sets an environment variable for one test and puts the old value back.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const std::string& value) : name_(name)
-    {
-        if (const char* old = std::getenv(name)) old_ = old;
-        setenv(name, value.c_str(), 1);
-    }
-    ~ScopedEnv()
-    {
-        if (old_) setenv(name_, old_->c_str(), 1);
-        else unsetenv(name_);
-    }
-
-private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
-
-}  // namespace
-
 TEST(SdlAudio, WithoutADriverThereIsNoDevice)
 {
-    ScopedEnv driver("SDL_AUDIODRIVER", "no-such-driver");
+    ScopedEnv env;
+    env.set("SDL_AUDIODRIVER", "no-such-driver");
     platform::SdlAudio audio;
     EXPECT_TRUE(audio.deviceNames().empty());
     std::unique_ptr<DirectSound> device;
@@ -55,8 +34,9 @@ TEST(SdlAudio, MixedStreamReachesTheDevice)
 {
     const std::string path = (std::filesystem::temp_directory_path() / "brindlecog_sdl_audio_test.raw").string();
     {
-        ScopedEnv driver("SDL_AUDIODRIVER", "disk");
-        ScopedEnv file("SDL_DISKAUDIOFILE", path);
+        ScopedEnv env;
+        env.set("SDL_AUDIODRIVER", "disk");
+        env.set("SDL_DISKAUDIOFILE", path.c_str());
         platform::SdlAudio audio;
         ASSERT_FALSE(audio.deviceNames().empty());
         std::unique_ptr<DirectSound> device;
@@ -83,6 +63,7 @@ TEST(SdlAudio, MixedStreamReachesTheDevice)
     std::vector<int16_t> stream;
     int16_t s;
     while (in.read(reinterpret_cast<char*>(&s), 2)) stream.push_back(s);
+    in.close();  // Windows removes no file that is open
     std::filesystem::remove(path);
     const std::vector<int16_t> period = {1000, 1000, 2000, 2000, 3000, 3000, 4000, 4000};
     const auto at = std::search(stream.begin(), stream.end(), period.begin(), period.end());

@@ -100,7 +100,7 @@ TEST(LevelcCommand, WithoutTheFontsCheckSaysWhereItLooked)
     dir.write("level04.txt", kGoodSource);
     const TRun run = Levelc({"--check", dir.file("level04.txt")}, empty.path());
     EXPECT_EQ(run.Status, 1);
-    EXPECT_NE(run.Err.find("cannot read the font \"bigfont2\" from " + (empty.path() / "SysData/DatImg075.dat").string()),
+    EXPECT_NE(run.Err.find("cannot read the font \"bigfont2\" from " + (empty.path() / "SysData" / "DatImg075.dat").string()),
               std::string::npos)
         << run.Err;
     // --game names the folder.

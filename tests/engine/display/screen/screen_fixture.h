@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 
 #include "engine/display/ddraw_screen.h"
 #include "platform/form.h"
@@ -16,6 +17,7 @@ struct HeadlessDisplay {
 
     HeadlessDisplay(bool fullScreen = false, int version = 7)
     {
+        app.setGameFolder(std::string(BRINDLECOG_GAME_DIR) + "/");  // for the fonts
         screen.AutoInitialize = false;
         screen.FullScreen = fullScreen;
         screen.Driver().options().offerVersion7 = version == 7;

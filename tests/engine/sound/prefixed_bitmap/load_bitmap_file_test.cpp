@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <unistd.h>
+#include <random>
 
 #include "engine/sound/encrypt_simple.h"
 #include "platform/bitmap/bitmap.h"
@@ -20,7 +20,7 @@ std::vector<char> readAll(const fs::path& path)
 
 class LoadBitmapFile : public ::testing::Test {
 protected:
-    fs::path dir = fs::temp_directory_path() / ("brindlecog_dat_" + std::to_string(::getpid()));
+    fs::path dir = fs::temp_directory_path() / ("brindlecog_dat_" + std::to_string(std::random_device{}()));
     void SetUp() override { fs::create_directories(dir); }
     void TearDown() override { fs::remove_all(dir); }
 
