@@ -18,7 +18,8 @@ set_target_properties(brindlecog PROPERTIES SUFFIX ".js")
 
 # The page's loop waits by handing control back to the browser (ASYNCIFY):
 # the game's own message loop, its waits and its end stay as on the desktop.
-add_executable(brindlecog-page "${PROJECT_SOURCE_DIR}/src/main.cpp")
+add_executable(brindlecog-page "${PROJECT_SOURCE_DIR}/src/main.cpp" "${build_info}")
+add_dependencies(brindlecog-page brindlecog_build_info)
 target_link_libraries(brindlecog-page PRIVATE brindlecog_runs brindlecog_warnings)
 target_link_options(brindlecog-page PRIVATE ${web_common_links} -sENVIRONMENT=web -sASYNCIFY=1
                     -sASYNCIFY_STACK_SIZE=65536 -sFORCE_FILESYSTEM=1 -sLZ4=1 -lidbfs.js
