@@ -1,6 +1,10 @@
 #include "app/command_line.h"
 
+#include <cctype>
+#include <cerrno>
 #include <charconv>
+#include <cstdlib>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -12,10 +16,18 @@ bool ParseNumber(std::string_view text, uint64_t& value)
     return error == std::errc() && end == text.data() + text.size();
 }
 
+// Decimal only, as from_chars would read it; strtod because not every
+// standard library has from_chars for floating point.
 bool ParseMinutes(std::string_view text, double& value)
 {
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return error == std::errc() && end == text.data() + text.size() && value > 0 && value <= 100000;
+    if (text.empty() || text.find_first_not_of("0123456789.eE+-") != std::string_view::npos ||
+        !(std::isdigit(static_cast<unsigned char>(text[0])) || text[0] == '.'))
+        return false;
+    const std::string digits(text);
+    char* end = nullptr;
+    errno = 0;
+    value = std::strtod(digits.c_str(), &end);
+    return errno == 0 && end == digits.c_str() + digits.size() && value > 0 && value <= 100000;
 }
 
 // "A-B" or "A", each from 1 to 9999.

@@ -8,6 +8,7 @@
 
 #include "platform/errors.h"
 #include "platform/utf8_path.h"
+#include "platform/written_files.h"
 
 namespace platform {
 
@@ -36,6 +37,7 @@ void writeFileAtomically(const std::string& path, std::string_view bytes)
         std::filesystem::remove(temp, ignored);
         throw EFileError("Cannot replace file \"" + path + "\": " + renamed.message());
     }
+    fileWritten(path);
 }
 
 }  // namespace platform

@@ -1,5 +1,6 @@
 #include "engine/display/pixel_routines.h"
 
+#include <cstddef>
 #include <cstring>
 
 namespace pixels {

@@ -12,6 +12,7 @@
 #include "platform/sdl2/sdl_video.h"
 #include "platform/sdl2/sdl_window.h"
 #include "platform/stop_signals.h"
+#include "platform/system_shell.h"
 
 namespace platform {
 namespace {
@@ -35,14 +36,8 @@ public:
 struct SdlSession {
     SdlSession()
     {
-        const auto set = [](const char* name) {
-            const char* value = SDL_getenv(name);
-            return value && *value;
-        };
-        // Probing for a desktop that is not there only makes the libraries
-        // print noise; say it once, plainly.
-        if (!set("DISPLAY") && !set("WAYLAND_DISPLAY") && !set("SDL_VIDEODRIVER"))
-            throw Exception("No display available: no X11 or Wayland desktop was found (is DISPLAY set?)");
+        if (const std::string missing = missingDisplay(); !missing.empty())
+            throw Exception("No display available: " + missing);
         SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "1");
         // Stop signals are ours: they must also reach the game while an
         // error dialog is up.
@@ -59,7 +54,11 @@ struct SdlSession {
             throw Exception("No display available: no X11 or Wayland desktop was found (is DISPLAY set?)");
         }
     }
-    ~SdlSession() { SDL_Quit(); }
+    ~SdlSession()
+    {
+        SDL_Quit();
+        announceGameEnded();
+    }
     SdlSession(const SdlSession&) = delete;
     SdlSession& operator=(const SdlSession&) = delete;
 };
@@ -100,16 +99,17 @@ public:
         // A frame waiting for the display's next refresh goes out even when
         // the game presents nothing newer.
         if (video_.pending() && video_.millisecondsUntilPending() < timeoutMs) {
-            SDL_WaitEventTimeout(nullptr, static_cast<int>(video_.millisecondsUntilPending()));
+            waitForEvents(video_.millisecondsUntilPending());
             video_.presentPending();
             return;
         }
-        SDL_WaitEventTimeout(nullptr, static_cast<int>(timeoutMs));
+        waitForEvents(timeoutMs);
     }
 
     void showError(const std::string& title, const std::string& text) override
     {
         std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());
+        if (showSystemError(title, text)) return;
         // Give the pointer back so the player can press the dialog's button.
         SDL_SetRelativeMouseMode(SDL_FALSE);
         runStoppableDialog(

@@ -39,7 +39,7 @@ bool SdlInput::handle(const SDL_Event& event)
         if (code && event.type == SDL_KEYDOWN) state_.pressed[code] = 0x80;
         return true;
     }
-    case SDL_MOUSEMOTION: addMotion(event.motion.xrel, event.motion.yrel); return true;
+    case SDL_MOUSEMOTION: pointerMoved(event.motion); return true;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP: {
         const int i = mouseButtonIndex(event.button.button);
@@ -70,6 +70,23 @@ void SdlInput::addMotion(int xrel, int yrel)
     motionRestY_ -= y;
     state_.mouse.dx += static_cast<int>(x);
     state_.mouse.dy += static_cast<int>(y);
+}
+
+void SdlInput::pointerMoved(const SDL_MouseMotionEvent& motion)
+{
+    if (SDL_GetRelativeMouseMode()) {
+        pointerSeen_ = false;
+        addMotion(motion.xrel, motion.yrel);
+        return;
+    }
+    // An unpinned pointer may leave the window and come back elsewhere; SDL
+    // then starts its relative motion afresh, and the game's cursor would
+    // stay behind. Measured from where the pointer was last seen, the
+    // cursor follows it there.
+    if (pointerSeen_) addMotion(motion.x - pointerX_, motion.y - pointerY_);
+    pointerSeen_ = true;
+    pointerX_ = motion.x;
+    pointerY_ = motion.y;
 }
 
 bool SdlInput::takePadKey(Event& event)

@@ -61,6 +61,7 @@ private:
     RawJoystick* rawPad(SDL_JoystickID id);
 
     void addMotion(int xrel, int yrel);
+    void pointerMoved(const SDL_MouseMotionEvent& motion);
     void padButtonChanged(SDL_GameControllerButton button, bool down);
 
     RawInput& state_;
@@ -68,6 +69,10 @@ private:
     // Motion smaller than a picture pixel, kept for the next event.
     double motionRestX_ = 0.0;
     double motionRestY_ = 0.0;
+    // Where the unpinned pointer was last seen, in window pixels.
+    bool pointerSeen_ = false;
+    int pointerX_ = 0;
+    int pointerY_ = 0;
     std::deque<Event> padKeys_;
     bool padsStarted_ = false;
     bool padsUnavailable_ = false;

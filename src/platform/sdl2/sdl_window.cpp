@@ -1,6 +1,7 @@
 #include "platform/sdl2/sdl_window.h"
 
 #include "platform/errors.h"
+#include "platform/system_shell.h"
 
 namespace platform {
 
@@ -118,7 +119,7 @@ void SdlWindow::setMouseConfined(bool confined)
 
 void SdlWindow::focusChanged(bool focused)
 {
-    SDL_SetRelativeMouseMode(confined_ && focused ? SDL_TRUE : SDL_FALSE);
+    SDL_SetRelativeMouseMode(confined_ && focused && pointerMayBePinned() ? SDL_TRUE : SDL_FALSE);
 }
 
 }  // namespace platform

@@ -150,14 +150,24 @@ TEST(SdlMouse, MotionIsScaledToPicturePixelsKeepingWhatIsLeftOver)
     platform::RawInput raw;
     platform::SdlInput input(raw);
     input.setMotionScale(0.5);  // the picture shown at twice its size
+    // SDL reports where the pointer is as well as how far it moved; an
+    // unpinned pointer is followed from where it was last seen.
     SDL_Event e{};
     e.type = SDL_MOUSEMOTION;
-    e.motion.xrel = 1;
-    e.motion.yrel = -3;
-    for (int i = 0; i < 3; ++i) input.handle(e);
+    e.motion.x = 100;
+    e.motion.y = 100;
+    input.handle(e);
+    const auto move = [&] {
+        e.motion.xrel = 1;
+        e.motion.yrel = -3;
+        e.motion.x += e.motion.xrel;
+        e.motion.y += e.motion.yrel;
+        input.handle(e);
+    };
+    for (int i = 0; i < 3; ++i) move();
     EXPECT_EQ(raw.mouse.dx, 1) << "three half pixels make one, and a half is kept";
     EXPECT_EQ(raw.mouse.dy, -4);
-    input.handle(e);
+    move();
     EXPECT_EQ(raw.mouse.dx, 2);
     EXPECT_EQ(raw.mouse.dy, -6);
 }

@@ -1,0 +1,55 @@
+# The browser build (Emscripten). Two programs come from the same code:
+#   brindlecog       in the game folder (build/web/node/): runs under Node with
+#                    the host's files, for replays and the automatic player;
+#   brindlecog-page  in the site folder (build/web/site/): the page, with the
+#                    game's files in an LZ4-compressed data package and the
+#                    player's files in the browser's storage.
+set(BRINDLECOG_SITE_DIR "${CMAKE_BINARY_DIR}/site" CACHE PATH "Where the static files of the page are assembled")
+set(web_dir "${PROJECT_SOURCE_DIR}/src/platform/web")
+# SDL's audio asks for these JavaScript helpers, which the linker would
+# otherwise leave out.
+set(web_common_links -sALLOW_MEMORY_GROWTH=1 -sINITIAL_MEMORY=64MB -sTOTAL_STACK=1MB
+    "-sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=@${PROJECT_SOURCE_DIR}/src/platform/web/sdl_library_funcs.json")
+
+# Under Node the program sees the host's files as they are, so a recording or
+# a level file is named as on the desktop.
+target_link_options(brindlecog PRIVATE ${web_common_links} -sNODERAWFS=1 -sENVIRONMENT=node -sEXIT_RUNTIME=1)
+set_target_properties(brindlecog PROPERTIES SUFFIX ".js")
+
+# The page's loop waits by handing control back to the browser (ASYNCIFY):
+# the game's own message loop, its waits and its end stay as on the desktop.
+add_executable(brindlecog-page "${PROJECT_SOURCE_DIR}/src/main.cpp" "${build_info}")
+add_dependencies(brindlecog-page brindlecog_build_info)
+target_link_libraries(brindlecog-page PRIVATE brindlecog_runs brindlecog_warnings)
+target_link_options(brindlecog-page PRIVATE ${web_common_links} -sENVIRONMENT=web -sASYNCIFY=1
+                    -sASYNCIFY_STACK_SIZE=65536 -sFORCE_FILESYSTEM=1 -sLZ4=1 -lidbfs.js
+                    "--pre-js=${web_dir}/storage.js" -sMODULARIZE=0 -sEXIT_RUNTIME=0)
+set_target_properties(brindlecog-page PROPERTIES OUTPUT_NAME brindlecog SUFFIX ".js"
+                      RUNTIME_OUTPUT_DIRECTORY "${BRINDLECOG_SITE_DIR}" LINK_DEPENDS "${web_dir}/storage.js")
+
+# The data package: the game folder's pictures, sounds, fonts and levels,
+# mounted at /game. The portable marker stays out: in a page the player's
+# files belong in the browser's storage, not in the package.
+find_program(BRINDLECOG_FILE_PACKAGER file_packager PATHS /usr/share/emscripten/tools "$ENV{EMSDK}/upstream/emscripten/tools"
+             REQUIRED)
+set(web_data "${BRINDLECOG_SITE_DIR}/brindlecog.data")
+add_custom_command(
+  OUTPUT "${web_data}" "${BRINDLECOG_SITE_DIR}/brindlecog-data.js"
+  COMMAND "${BRINDLECOG_FILE_PACKAGER}" "${web_data}" --lz4
+          --preload "${BRINDLECOG_GAME_DIR}/SysData@/game/SysData" "${BRINDLECOG_GAME_DIR}/Levels@/game/Levels"
+          "--js-output=${BRINDLECOG_SITE_DIR}/brindlecog-data.js"
+  DEPENDS brindlecog_assets brindlecog_levels "${CMAKE_BINARY_DIR}/tools/assetgen/assets.stamp"
+  COMMENT "Packing the game's files for the page"
+  VERBATIM)
+add_custom_target(brindlecog_web_data ALL DEPENDS "${web_data}")
+
+foreach(file index.html page.css page.js)
+  configure_file("${web_dir}/page/${file}" "${BRINDLECOG_SITE_DIR}/${file}" COPYONLY)
+endforeach()
+add_custom_command(
+  OUTPUT "${BRINDLECOG_SITE_DIR}/brindlecog.png"
+  COMMAND "${CMAKE_COMMAND}" -E copy "${BRINDLECOG_ICON}" "${BRINDLECOG_SITE_DIR}/brindlecog.png"
+  DEPENDS brindlecog_icon "${BRINDLECOG_ICON}"
+  VERBATIM)
+add_custom_target(brindlecog_web_icon ALL DEPENDS "${BRINDLECOG_SITE_DIR}/brindlecog.png")
+add_dependencies(brindlecog-page brindlecog_web_data brindlecog_web_icon)

@@ -1,0 +1,56 @@
+#include "platform/system_shell.h"
+
+#include <emscripten.h>
+
+namespace platform {
+namespace {
+
+// The page's hooks (index.html) are optional: the same program also runs
+// under Node, where nobody listens.
+EM_JS(int, inBrowserPage, (), { return typeof document !== 'undefined' ? 1 : 0; });
+
+// The game's loop runs on the page's only thread: waiting hands it back to
+// the browser. Frames follow the display: the wait ends at the next refresh,
+// and after the timeout only where refreshes stop (a hidden page).
+// Module.busyMs adds up the time the game ran between waits, for measuring.
+EM_ASYNC_JS(void, waitForFrameOrTimeout, (int timeoutMs), {
+    const now = performance.now();
+    if (Module.awakeSince) Module.busyMs = (Module.busyMs || 0) + now - Module.awakeSince;
+    await new Promise(resolve => {
+        let timer = 0;
+        const frame = requestAnimationFrame(() => { clearTimeout(timer); resolve(); });
+        timer = setTimeout(() => { cancelAnimationFrame(frame); resolve(); }, Math.max(timeoutMs, 100));
+    });
+    Module.awakeSince = performance.now();
+});
+
+EM_JS(void, showErrorInPage, (const char* title, const char* text), {
+    if (Module.showGameError) Module.showGameError(UTF8ToString(title), UTF8ToString(text));
+});
+
+EM_JS(void, tellPageGameEnded, (), {
+    if (Module.gameEnded) Module.gameEnded();
+});
+
+}  // namespace
+
+std::string missingDisplay()
+{
+    return inBrowserPage() ? std::string() : std::string("the game is played in a browser page");
+}
+
+// The browser's pointer lock would take Escape, which belongs to the game;
+// the page hides the pointer over the picture instead.
+bool pointerMayBePinned() { return false; }
+
+void waitForEvents(uint32_t timeoutMs) { waitForFrameOrTimeout(static_cast<int>(timeoutMs)); }
+
+bool showSystemError(const std::string& title, const std::string& text)
+{
+    showErrorInPage(title.c_str(), text.c_str());
+    return true;
+}
+
+void announceGameEnded() { tellPageGameEnded(); }
+
+}  // namespace platform

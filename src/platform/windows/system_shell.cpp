@@ -1,0 +1,18 @@
+#include "platform/system_shell.h"
+
+#include <SDL.h>
+
+namespace platform {
+
+// A Windows session always has a desktop to show the window on.
+std::string missingDisplay() { return {}; }
+
+bool pointerMayBePinned() { return true; }
+
+void waitForEvents(uint32_t timeoutMs) { SDL_WaitEventTimeout(nullptr, static_cast<int>(timeoutMs)); }
+
+bool showSystemError(const std::string&, const std::string&) { return false; }
+
+void announceGameEnded() {}
+
+}  // namespace platform
