@@ -46,10 +46,17 @@ add_custom_target(brindlecog_web_data ALL DEPENDS "${web_data}")
 foreach(file index.html page.css page.js)
   configure_file("${web_dir}/page/${file}" "${BRINDLECOG_SITE_DIR}/${file}" COPYONLY)
 endforeach()
-add_custom_command(
-  OUTPUT "${BRINDLECOG_SITE_DIR}/brindlecog.png"
-  COMMAND "${CMAKE_COMMAND}" -E copy "${BRINDLECOG_ICON}" "${BRINDLECOG_SITE_DIR}/brindlecog.png"
-  DEPENDS brindlecog_icon "${BRINDLECOG_ICON}"
-  VERBATIM)
-add_custom_target(brindlecog_web_icon ALL DEPENDS "${BRINDLECOG_SITE_DIR}/brindlecog.png")
-add_dependencies(brindlecog-page brindlecog_web_data brindlecog_web_icon)
+add_dependencies(brindlecog-page brindlecog_web_data)
+
+# The page's icon is the desktop one, which the tools tree (read after this
+# one) declares.
+function(brindlecog_web_icon)
+  add_custom_command(
+    OUTPUT "${BRINDLECOG_SITE_DIR}/brindlecog.png"
+    COMMAND "${CMAKE_COMMAND}" -E copy "${BRINDLECOG_ICON}" "${BRINDLECOG_SITE_DIR}/brindlecog.png"
+    DEPENDS brindlecog_icon "${BRINDLECOG_ICON}"
+    VERBATIM)
+  add_custom_target(brindlecog_web_icon ALL DEPENDS "${BRINDLECOG_SITE_DIR}/brindlecog.png")
+  add_dependencies(brindlecog-page brindlecog_web_icon)
+endfunction()
+cmake_language(DEFER DIRECTORY "${PROJECT_SOURCE_DIR}" CALL brindlecog_web_icon)
