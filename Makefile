@@ -37,9 +37,10 @@ serve-web: web
 	python3 -m http.server $(WEB_PORT) --bind 127.0.0.1 --directory build/web/site
 
 # Everything a player downloads, into dist/ with SHA256SUMS: the Debian
-# package, the portable Linux folder and the Windows zip. (The web site's
-# zip joins them with the browser build.)
-dist: dist-linux windows
+# package, the portable Linux folder, the Windows zip and the browser build's
+# zip for a web server.
+dist: dist-linux windows web
+	scripts/web-zip build/web dist
 	scripts/dist-checksums dist
 
 # The Linux downloads alone, from the release build.

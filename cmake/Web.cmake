@@ -27,9 +27,11 @@ target_link_options(brindlecog-page PRIVATE ${web_common_links} -sENVIRONMENT=we
 set_target_properties(brindlecog-page PROPERTIES OUTPUT_NAME brindlecog SUFFIX ".js"
                       RUNTIME_OUTPUT_DIRECTORY "${BRINDLECOG_SITE_DIR}" LINK_DEPENDS "${web_dir}/storage.js")
 
-# The data package: the game folder's pictures, sounds, fonts and levels,
-# mounted at /game. The portable marker stays out: in a page the player's
-# files belong in the browser's storage, not in the package.
+# The data package: the game folder's pictures, fonts and levels, mounted at
+# /game. The portable marker stays out: in a page the player's files belong
+# in the browser's storage, not in the package. The sounds come beside it,
+# packed losslessly at half their size (pack_sounds.py), and the page puts
+# them into the game's folder before the game starts.
 find_program(BRINDLECOG_FILE_PACKAGER file_packager PATHS /usr/share/emscripten/tools "$ENV{EMSDK}/upstream/emscripten/tools"
              REQUIRED)
 set(web_data "${BRINDLECOG_SITE_DIR}/brindlecog.data")
@@ -37,11 +39,22 @@ add_custom_command(
   OUTPUT "${web_data}" "${BRINDLECOG_SITE_DIR}/brindlecog-data.js"
   COMMAND "${BRINDLECOG_FILE_PACKAGER}" "${web_data}" --lz4
           --preload "${BRINDLECOG_GAME_DIR}/SysData@/game/SysData" "${BRINDLECOG_GAME_DIR}/Levels@/game/Levels"
+          --exclude "*/DatSnd*.dat"
           "--js-output=${BRINDLECOG_SITE_DIR}/brindlecog-data.js"
   DEPENDS brindlecog_assets brindlecog_levels "${CMAKE_BINARY_DIR}/tools/assetgen/assets.stamp"
   COMMENT "Packing the game's files for the page"
   VERBATIM)
-add_custom_target(brindlecog_web_data ALL DEPENDS "${web_data}")
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+set(web_sounds "${BRINDLECOG_SITE_DIR}/sounds/sounds.json")
+add_custom_command(
+  OUTPUT "${web_sounds}"
+  COMMAND "${CMAKE_COMMAND}" -E rm -rf "${BRINDLECOG_SITE_DIR}/sounds"
+  COMMAND "${Python3_EXECUTABLE}" "${web_dir}/pack_sounds.py" "${BRINDLECOG_GAME_DIR}/SysData"
+          "${BRINDLECOG_SITE_DIR}/sounds" "DatSnd*.dat"
+  DEPENDS brindlecog_assets "${CMAKE_BINARY_DIR}/tools/assetgen/assets.stamp" "${web_dir}/pack_sounds.py"
+  COMMENT "Packing the game's sounds for the page"
+  VERBATIM)
+add_custom_target(brindlecog_web_data ALL DEPENDS "${web_data}" "${web_sounds}")
 
 foreach(file index.html page.css page.js)
   configure_file("${web_dir}/page/${file}" "${BRINDLECOG_SITE_DIR}/${file}" COPYONLY)

@@ -14,6 +14,9 @@ std::string missingDisplay();
 // Whether the pointer may be pinned to the window while it has the focus.
 bool pointerMayBePinned();
 
+// Whether the player sizes the game's window; a page sizes its picture itself.
+bool windowSizedByPlayer();
+
 // Returns when an event is pending or `timeoutMs` has passed; may return
 // earlier, at the display's next refresh, where the system paces frames.
 void waitForEvents(uint32_t timeoutMs);

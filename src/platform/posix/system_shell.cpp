@@ -19,6 +19,8 @@ std::string missingDisplay()
 
 bool pointerMayBePinned() { return true; }
 
+bool windowSizedByPlayer() { return true; }
+
 void waitForEvents(uint32_t timeoutMs) { SDL_WaitEventTimeout(nullptr, static_cast<int>(timeoutMs)); }
 
 bool showSystemError(const std::string&, const std::string&) { return false; }

@@ -68,6 +68,7 @@ public:
     SdlBackend() : video_(window_), input_(raw_)
     {
         input_.rescanDevices();
+        input_.setFollowPointer(!pointerMayBePinned());
         watchStopSignals();
     }
 
@@ -85,6 +86,7 @@ public:
             event = {EventType::Close};
             return true;
         }
+        input_.settle();
         SDL_Event e;
         while (pending_.empty() && SDL_PollEvent(&e)) translate(e);
         if (pending_.empty()) return false;
@@ -119,7 +121,7 @@ public:
 private:
     void translate(const SDL_Event& e)
     {
-        if (e.type == SDL_MOUSEMOTION) input_.setMotionScale(video_.motionScale());
+        if (e.type == SDL_MOUSEMOTION) input_.setPointerMapping(video_.pictureMapping());
         input_.handle(e);
         for (Event key; input_.takePadKey(key);) pending_.push_back(key);
         switch (e.type) {

@@ -1,5 +1,6 @@
 #include "platform/sdl2/sdl_input.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -41,30 +42,37 @@ bool SdlInput::handle(const SDL_Event& event)
     }
     case SDL_MOUSEMOTION: pointerMoved(event.motion); return true;
     case SDL_MOUSEBUTTONDOWN:
-    case SDL_MOUSEBUTTONUP: {
-        const int i = mouseButtonIndex(event.button.button);
-        if (i >= 0) {
-            const bool down = event.type == SDL_MOUSEBUTTONDOWN;
-            state_.mouse.buttons[static_cast<std::size_t>(i)] = down ? 0x80 : 0;
-            if (down) state_.mouse.pressed[static_cast<std::size_t>(i)] = 0x80;
-        }
+    case SDL_MOUSEBUTTONUP:
+        if (lineUpPending_)
+            heldButtons_.push_back(event.button);
+        else
+            buttonChanged(event.button);
         return true;
-    }
     case SDL_MOUSEWHEEL:
         state_.mouse.wheel += event.wheel.y * 120;
         return true;
     case SDL_WINDOWEVENT:
         // Pad events are not delivered in the background; catch up on return.
         if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) refreshAllPads();
+        if (event.window.event == SDL_WINDOWEVENT_LEAVE) pointerSeen_ = false;
         return false;
     default: return handlePad(event);
     }
 }
 
+void SdlInput::buttonChanged(const SDL_MouseButtonEvent& button)
+{
+    const int i = mouseButtonIndex(button.button);
+    if (i < 0) return;
+    const bool down = button.type == SDL_MOUSEBUTTONDOWN;
+    state_.mouse.buttons[static_cast<std::size_t>(i)] = down ? 0x80 : 0;
+    if (down) state_.mouse.pressed[static_cast<std::size_t>(i)] = 0x80;
+}
+
 void SdlInput::addMotion(int xrel, int yrel)
 {
-    motionRestX_ += xrel * motionScale_;
-    motionRestY_ += yrel * motionScale_;
+    motionRestX_ += xrel * mapping_.scale;
+    motionRestY_ += yrel * mapping_.scale;
     const double x = std::trunc(motionRestX_), y = std::trunc(motionRestY_);
     motionRestX_ -= x;
     motionRestY_ -= y;
@@ -72,11 +80,23 @@ void SdlInput::addMotion(int xrel, int yrel)
     state_.mouse.dy += static_cast<int>(y);
 }
 
+namespace {
+
+// Far enough past any side that the game's cursor stops against it,
+// wherever the game had put it.
+constexpr int kFar = 1 << 20;
+
+}  // namespace
+
 void SdlInput::pointerMoved(const SDL_MouseMotionEvent& motion)
 {
     if (SDL_GetRelativeMouseMode()) {
         pointerSeen_ = false;
         addMotion(motion.xrel, motion.yrel);
+        return;
+    }
+    if (followPointer_) {
+        followedPointerMoved(motion);
         return;
     }
     // An unpinned pointer may leave the window and come back elsewhere; SDL
@@ -87,6 +107,56 @@ void SdlInput::pointerMoved(const SDL_MouseMotionEvent& motion)
     pointerSeen_ = true;
     pointerX_ = motion.x;
     pointerY_ = motion.y;
+}
+
+void SdlInput::followedPointerMoved(const SDL_MouseMotionEvent& motion)
+{
+    const bool entered = !pointerSeen_;
+    pointerSeen_ = true;
+    pointerX_ = motion.x;
+    pointerY_ = motion.y;
+    if (entered) startLineUp();
+    if (lineUpPending_) return;
+    const double x = mapping_.pictureX(motion.x), y = mapping_.pictureY(motion.y);
+    const double inX = std::clamp(x, 0.0, mapping_.width - 1.0), inY = std::clamp(y, 0.0, mapping_.height - 1.0);
+    motionRestX_ += inX - followedX_;
+    motionRestY_ += inY - followedY_;
+    followedX_ = inX;
+    followedY_ = inY;
+    const double dx = std::trunc(motionRestX_), dy = std::trunc(motionRestY_);
+    motionRestX_ -= dx;
+    motionRestY_ -= dy;
+    state_.mouse.dx += static_cast<int>(dx);
+    state_.mouse.dy += static_cast<int>(dy);
+    const bool pastX = x != inX, pastY = y != inY;
+    if (pastX && !pastX_) state_.mouse.dx += x < 0 ? -kFar : kFar;
+    if (pastY && !pastY_) state_.mouse.dy += y < 0 ? -kFar : kFar;
+    pastX_ = pastX;
+    pastY_ = pastY;
+}
+
+void SdlInput::startLineUp()
+{
+    state_.mouse.dx = -kFar;
+    state_.mouse.dy = -kFar;
+    motionRestX_ = motionRestY_ = 0.0;
+    lineUpPending_ = true;
+}
+
+void SdlInput::settle()
+{
+    // The reader clears the motion it takes: nothing is added while a
+    // line-up waits, so none left means the cursor is in the corner now.
+    if (!lineUpPending_ || state_.mouse.dx != 0 || state_.mouse.dy != 0) return;
+    lineUpPending_ = false;
+    followedX_ = followedY_ = 0.0;
+    pastX_ = pastY_ = true;  // the cursor sits against both sides already
+    SDL_MouseMotionEvent here{};
+    here.x = pointerX_;
+    here.y = pointerY_;
+    followedPointerMoved(here);
+    for (const SDL_MouseButtonEvent& button : heldButtons_) buttonChanged(button);
+    heldButtons_.clear();
 }
 
 bool SdlInput::takePadKey(Event& event)
@@ -100,6 +170,9 @@ bool SdlInput::takePadKey(Event& event)
 void SdlInput::releaseAll()
 {
     motionRestX_ = motionRestY_ = 0.0;
+    lineUpPending_ = false;
+    heldButtons_.clear();
+    pointerSeen_ = false;
     state_.keys.fill(0);
     state_.pressed.fill(0);
     state_.mouse = RawMouse{};

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/events.h"
+#include "platform/sdl2/picture_mapping.h"
 #include "platform/raw_input.h"
 
 namespace platform {
@@ -31,8 +32,14 @@ public:
     // Opens every joystick and pad not open yet. The first call starts
     // SDL's joystick and game-controller subsystems.
     void rescanDevices();
-    // Picture pixels per window unit of mouse motion (the picture is scaled).
-    void setMotionScale(double scale) { motionScale_ = scale; }
+    // How window positions land on the picture (it is shown scaled).
+    void setPointerMapping(const PictureMapping& mapping) { mapping_ = mapping; }
+    // Where the pointer cannot be pinned (a page), the game's cursor is kept
+    // under the visible pointer instead of only moving with it.
+    void setFollowPointer(bool follow) { followPointer_ = follow; }
+    // Called before events are read: finishes a line-up once the game has
+    // read the motion that sent its cursor into the corner.
+    void settle();
     // Key presses that pad buttons stand for (Start, Back), oldest first.
     bool takePadKey(Event& event);
 
@@ -62,10 +69,13 @@ private:
 
     void addMotion(int xrel, int yrel);
     void pointerMoved(const SDL_MouseMotionEvent& motion);
+    void followedPointerMoved(const SDL_MouseMotionEvent& motion);
+    void buttonChanged(const SDL_MouseButtonEvent& button);
+    void startLineUp();
     void padButtonChanged(SDL_GameControllerButton button, bool down);
 
     RawInput& state_;
-    double motionScale_ = 1.0;
+    PictureMapping mapping_;
     // Motion smaller than a picture pixel, kept for the next event.
     double motionRestX_ = 0.0;
     double motionRestY_ = 0.0;
@@ -73,6 +83,19 @@ private:
     bool pointerSeen_ = false;
     int pointerX_ = 0;
     int pointerY_ = 0;
+    // A followed pointer: the game's cursor only moves by motion, and the
+    // game puts it where it likes (a new screen), so it is lined up where the
+    // pointer comes in, in two reads: motion far past the corner, then the
+    // pointer's position; buttons wait for the second. Then motion is what
+    // the pointer did within the picture, and a pointer going past an edge
+    // pushes the cursor against it, which lines that side up again.
+    bool followPointer_ = false;
+    bool lineUpPending_ = false;
+    std::deque<SDL_MouseButtonEvent> heldButtons_;
+    double followedX_ = 0.0;  // the pointer within the picture, in picture pixels
+    double followedY_ = 0.0;
+    bool pastX_ = false;  // pushed against a side, until the pointer is back in
+    bool pastY_ = false;
     std::deque<Event> padKeys_;
     bool padsStarted_ = false;
     bool padsUnavailable_ = false;

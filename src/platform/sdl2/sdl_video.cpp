@@ -154,9 +154,13 @@ void SdlVideo::fit(const FrameView& frame)
     // desktop scales windows itself.
     int windowWidth = 0, windowHeight = 0;
     SDL_GetWindowSize(window_.handle(), &windowWidth, &windowHeight);
-    motionScale_ = area_.w > 0 && windowWidth > 0
-                       ? static_cast<double>(frame.width) * outputWidth / (static_cast<double>(area_.w) * windowWidth)
-                       : 1.0;
+    mapping_.scale = area_.w > 0 && windowWidth > 0
+                         ? static_cast<double>(frame.width) * outputWidth / (static_cast<double>(area_.w) * windowWidth)
+                         : 1.0;
+    mapping_.originX = area_.w > 0 ? static_cast<double>(area_.x) * frame.width / area_.w : 0.0;
+    mapping_.originY = area_.h > 0 ? static_cast<double>(area_.y) * frame.height / area_.h : 0.0;
+    mapping_.width = frame.width;
+    mapping_.height = frame.height;
     stale_ = true;
 }
 

@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "platform/sdl2/picture_mapping.h"
 #include "platform/sdl2/present_pacer.h"
 #include "platform/sdl2/sdl_window.h"
 #include "platform/video.h"
@@ -41,9 +42,9 @@ public:
     uint32_t millisecondsUntilPending() const;
     void presentPending();
     void setScaling(Scaling scaling) override;
-    // Picture pixels per window unit of mouse motion: the pointer moves over
-    // the scaled picture as fast as over the desktop.
-    double motionScale() const { return motionScale_; }
+    // Where window positions land on the picture; motion is scaled with it,
+    // so the pointer moves over the scaled picture as fast as over the desktop.
+    const PictureMapping& pictureMapping() const { return mapping_; }
 
 private:
     // The texture for `frame`, in `format`.
@@ -73,7 +74,7 @@ private:
     int outputWidth_ = 0;
     int outputHeight_ = 0;
     SDL_Rect area_{};
-    double motionScale_ = 1.0;
+    PictureMapping mapping_;
     bool refit_ = true;
     bool crisp_ = true;
 };

@@ -7,8 +7,9 @@ namespace platform {
 
 SdlWindow::SdlWindow()
 {
+    const Uint32 resizable = windowSizedByPlayer() ? SDL_WINDOW_RESIZABLE : 0;
     window_ = SDL_CreateWindow("", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, clientWidth_, clientHeight_,
-                               SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE);
+                               SDL_WINDOW_HIDDEN | resizable);
     if (!window_) throw Exception(std::string("Cannot create the game window: ") + SDL_GetError());
     // Small enough for any desktop, large enough that the picture stays a picture.
     SDL_SetWindowMinimumSize(window_, 200, 150);

@@ -12,13 +12,18 @@ EM_JS(int, inBrowserPage, (), { return typeof document !== 'undefined' ? 1 : 0; 
 // The game's loop runs on the page's only thread: waiting hands it back to
 // the browser. Frames follow the display: the wait ends at the next refresh,
 // and after the timeout only where refreshes stop (a hidden page).
-// Module.busyMs adds up the time the game ran between waits, for measuring.
+// For measuring, Module.refreshes counts the refreshes the game waited for
+// and Module.busyMs adds up the time it ran between waits.
 EM_ASYNC_JS(void, waitForFrameOrTimeout, (int timeoutMs), {
     const now = performance.now();
     if (Module.awakeSince) Module.busyMs = (Module.busyMs || 0) + now - Module.awakeSince;
     await new Promise(resolve => {
         let timer = 0;
-        const frame = requestAnimationFrame(() => { clearTimeout(timer); resolve(); });
+        const frame = requestAnimationFrame(() => {
+            clearTimeout(timer);
+            Module.refreshes = (Module.refreshes || 0) + 1;
+            resolve();
+        });
         timer = setTimeout(() => { cancelAnimationFrame(frame); resolve(); }, Math.max(timeoutMs, 100));
     });
     Module.awakeSince = performance.now();
@@ -42,6 +47,10 @@ std::string missingDisplay()
 // The browser's pointer lock would take Escape, which belongs to the game;
 // the page hides the pointer over the picture instead.
 bool pointerMayBePinned() { return false; }
+
+// A resizable window would make SDL stretch the canvas over the whole page;
+// the page scales the 800 x 600 canvas by whole factors instead.
+bool windowSizedByPlayer() { return false; }
 
 void waitForEvents(uint32_t timeoutMs) { waitForFrameOrTimeout(static_cast<int>(timeoutMs)); }
 

@@ -149,7 +149,7 @@ TEST(SdlMouse, MotionIsScaledToPicturePixelsKeepingWhatIsLeftOver)
 {
     platform::RawInput raw;
     platform::SdlInput input(raw);
-    input.setMotionScale(0.5);  // the picture shown at twice its size
+    input.setPointerMapping({0.5});  // the picture shown at twice its size
     // SDL reports where the pointer is as well as how far it moved; an
     // unpinned pointer is followed from where it was last seen.
     SDL_Event e{};
@@ -170,6 +170,57 @@ TEST(SdlMouse, MotionIsScaledToPicturePixelsKeepingWhatIsLeftOver)
     move();
     EXPECT_EQ(raw.mouse.dx, 2);
     EXPECT_EQ(raw.mouse.dy, -6);
+}
+
+TEST(SdlMouse, AFollowedPointerLinesTheCursorUpWhereItEntersAndAtTheSides)
+{
+    platform::RawInput raw;
+    platform::SdlInput input(raw);
+    input.setFollowPointer(true);
+    input.setPointerMapping({0.5, 20.0, 0.0});  // twice the size, centred with 40-pixel borders
+    SDL_Event e{};
+    e.type = SDL_MOUSEMOTION;
+    const auto moveTo = [&](int x, int y) {
+        e.motion.x = x;
+        e.motion.y = y;
+        input.handle(e);
+    };
+    const auto read = [&] {
+        const std::pair<int, int> motion{raw.mouse.dx, raw.mouse.dy};
+        raw.mouse.dx = raw.mouse.dy = 0;
+        raw.mouse.pressed.fill(0);
+        input.settle();
+        return motion;
+    };
+    moveTo(300, 200);
+    SDL_Event press{};
+    press.type = SDL_MOUSEBUTTONDOWN;
+    press.button.type = SDL_MOUSEBUTTONDOWN;
+    press.button.button = SDL_BUTTON_LEFT;
+    input.handle(press);
+    input.settle();
+    EXPECT_EQ(raw.mouse.buttons[0], 0) << "the click waits until the cursor is under the pointer";
+    const auto corner = read();
+    EXPECT_LT(corner.first, -10000);
+    EXPECT_LT(corner.second, -10000);
+    EXPECT_EQ(raw.mouse.buttons[0], 0x80);
+    EXPECT_EQ(read(), std::make_pair(130, 100));
+
+    moveTo(310, 200);
+    EXPECT_EQ(read(), std::make_pair(5, 0)) << "then it moves with the pointer";
+    moveTo(10, 200);
+    const auto pushed = read();
+    EXPECT_LT(pushed.first, -10000) << "past a side it is pushed against it";
+    moveTo(60, 200);
+    EXPECT_EQ(read(), std::make_pair(10, 0)) << "and comes back in with the pointer";
+
+    SDL_Event leave{};
+    leave.type = SDL_WINDOWEVENT;
+    leave.window.event = SDL_WINDOWEVENT_LEAVE;
+    input.handle(leave);
+    moveTo(100, 300);
+    EXPECT_LT(read().first, -10000) << "coming back into the window lines it up again";
+    EXPECT_EQ(read(), std::make_pair(30, 150));
 }
 
 }  // namespace

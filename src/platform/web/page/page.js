@@ -29,12 +29,82 @@
     document.getElementById('notice').hidden = false;
   }
 
+  // The bar adds up the data package and the sounds.
+  var loaded = {data: 0, dataTotal: 0, sounds: 0, soundsTotal: 0};
+  function progress() {
+    var total = loaded.dataTotal + loaded.soundsTotal;
+    if (total > 0) bar.style.width = (100 * (loaded.data + loaded.sounds) / total) + '%';
+  }
+
+  // The sounds come packed (pack_sounds.py): deflated, with each sample
+  // written as its difference from what the two before it predict. Undone
+  // here, they are the game's own files again, byte for byte.
+  function unpackSound(packed) {
+    var head = new DataView(packed.buffer, packed.byteOffset, 12);
+    if (head.getUint32(0, false) !== 0x42435331) throw new Error('not a packed sound');
+    var start = head.getUint32(4, true), length = head.getUint32(8, true);
+    var inflated = new Blob([packed.subarray(12)]).stream().pipeThrough(new DecompressionStream('deflate'));
+    return new Response(inflated).arrayBuffer().then(function (buffer) {
+      var file = new Uint8Array(buffer);
+      var half = length >> 1, before = 0, before2 = 0;
+      var residuals = file.slice(start, start + length);
+      for (var k = 0; k < half; ++k) {
+        var residual = residuals[k] | residuals[half + k] << 8;
+        var sample = (residual + 2 * before - before2) << 16 >> 16;
+        file[start + 2 * k] = sample & 0xFF;
+        file[start + 2 * k + 1] = (sample >> 8) & 0xFF;
+        before2 = before;
+        before = sample;
+      }
+      return file;
+    });
+  }
+  function fetchBytes(url, counted) {
+    return fetch(url).then(function (response) {
+      if (!response.ok) throw new Error(url + ': ' + response.status + ' ' + response.statusText);
+      var reader = response.body.getReader(), parts = [], size = 0;
+      function next() {
+        return reader.read().then(function (step) {
+          if (step.done) {
+            var all = new Uint8Array(size), at = 0;
+            parts.forEach(function (part) { all.set(part, at); at += part.length; });
+            return all;
+          }
+          parts.push(step.value);
+          size += step.value.length;
+          if (counted) { loaded.sounds += step.value.length; progress(); }
+          return next();
+        });
+      }
+      return next();
+    });
+  }
+  // Started at once, beside the data package; the game waits for them.
+  var sounds = fetch('sounds/sounds.json').then(function (response) { return response.json(); })
+    .then(function (list) {
+      list.forEach(function (entry) { loaded.soundsTotal += entry.bytes; });
+      return Promise.all(list.map(function (entry) {
+        return fetchBytes('sounds/' + entry.name + '.z', true).then(unpackSound)
+          .then(function (file) { return {name: entry.name, file: file}; });
+      }));
+    });
+
   window.Module = {
     canvas: canvas,
+    preRun: [function () {
+      addRunDependency('sounds');
+      sounds.then(function (files) {
+        FS.mkdirTree('/game/SysData');
+        files.forEach(function (sound) { FS.writeFile('/game/SysData/' + sound.name, sound.file); });
+        removeRunDependency('sounds');
+      }, function (error) {
+        notice('Brindlecog could not load its sounds', String(error));
+      });
+    }],
     // The loader reports "Downloading data... (done/total)".
     setStatus: function (text) {
       var m = /\((\d+(?:\.\d+)?)\/(\d+(?:\.\d+)?)\)/.exec(text || '');
-      if (m) bar.style.width = (100 * Number(m[1]) / Number(m[2])) + '%';
+      if (m) { loaded.data = Number(m[1]); loaded.dataTotal = Number(m[2]); progress(); }
     },
     onRuntimeInitialized: function () { loading.hidden = true; canvas.focus(); },
     showGameError: function (title, text) { notice(title, text); },
