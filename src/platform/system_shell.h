@@ -4,7 +4,9 @@
 // go and what becomes of files once written. Each system answers in its own
 // folder (posix/, windows/, web/), chosen by CMake.
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <utility>
 
 namespace platform {
 
@@ -14,8 +16,10 @@ std::string missingDisplay();
 // Whether the pointer may be pinned to the window while it has the focus.
 bool pointerMayBePinned();
 
-// Whether the player sizes the game's window; a page sizes its picture itself.
-bool windowSizedByPlayer();
+// The size a page gives the game's canvas, which the window keeps whatever
+// size the game asks for (the page scales the canvas); none where the player
+// sizes the window, on a desktop.
+std::optional<std::pair<int, int>> windowSizeFromPage();
 
 // Returns when an event is pending or `timeoutMs` has passed; may return
 // earlier, at the display's next refresh, where the system paces frames.

@@ -6,6 +6,7 @@
 
 namespace platform {
 
+// Throws EFileError when the file could not be kept where it belongs.
 void fileWritten(const std::string& path);
 
 }  // namespace platform

@@ -104,6 +104,17 @@ async function continuePromptShows(page) {
   }
   return false;
 }
+// The game-over screen's panel fills the middle of the picture.
+const gameOverShows = page => page.evaluate(() => {
+  const c = document.getElementById('canvas');
+  const scale = Math.min(c.width / 800, c.height / 600);
+  const left = (c.width - 800 * scale) / 2, top = (c.height - 600 * scale) / 2;
+  const panel = [180, 189, 205];
+  return [[241, 265], [524, 265], [241, 335], [541, 229]].every(([x, y]) => {
+    const d = c.getContext('2d').getImageData(left + x * scale, top + y * scale, 1, 1).data;
+    return panel.every((v, i) => Math.abs(d[i] - v) < 8);
+  });
+});
 const shot = (page, name) => page.screenshot({path: path.join(shots, name)});
 const playerFile = (page, name) => page.evaluate(n => {
   try { return new TextDecoder('latin1').decode(FS.readFile('/home/web_user/.config/brindlecog/' + n)); }
@@ -172,10 +183,29 @@ const server = await serve(site);
   await page.close();
 }
 {
-  // After a reload the settings are still there.
+  // After a reload the settings are still there. A shift where nothing is
+  // done gets the worker fired; the total is saved under a name.
   const {page} = await openPage(server);
   await waitForPicture(page);
   check(/SoundOn=0/.test(await playerFile(page, 'Brindlecog.ini')), 'the settings survive a reload');
+  await click(page, 400, 300);
+  await click(page, 400, 145);
+  await sleep(1500);
+  await click(page, 400, 300);
+  // The game-over screen: into the name box, a name, out of it, and S.
+  const overUntil = Date.now() + 240000;
+  while (!await gameOverShows(page) && Date.now() < overUntil) await sleep(1000);
+  await click(page, 300, 180);
+  for (const key of ['KeyJ', 'KeyO', 'Enter', 'KeyS']) { await page.keyboard.press(key); await sleep(100); }
+  await sleep(500);
+  await shot(page, 'game-over.png');
+  check(/jo/.test(await playerFile(page, 'highscores-brindlecog.hs')), 'a fired worker\'s total is saved as a highscore');
+  await page.close();
+}
+{
+  const {page} = await openPage(server);
+  await waitForPicture(page);
+  check(/jo/.test(await playerFile(page, 'highscores-brindlecog.hs')), 'the highscore survives a reload');
   // Escape in the menu ends the game, and the page says so.
   await click(page, 400, 300);
   await sleep(500);
@@ -184,6 +214,7 @@ const server = await serve(site);
   const ended = await page.evaluate(() => !document.getElementById('notice').hidden &&
                                           document.getElementById('notice').textContent);
   check(/ended/.test(ended || ''), 'Escape in the menu ends the game and the page says so');
+  await shot(page, 'ended.png');
   await page.close();
 }
 if (damagedSite) {

@@ -8,6 +8,7 @@
 #endif
 
 #include "platform/ddraw/pixel_format.h"
+#include "platform/ddraw/same_bytes.h"
 
 namespace platform::ddraw {
 namespace {
@@ -124,7 +125,7 @@ bool sameArea(const PixelArea& to, int x, int y, const PixelArea& from, const Re
 {
     const std::size_t rowBytes = static_cast<std::size_t>(src.width()) * from.bytesPerPixel;
     for (int j = 0; j < src.height(); ++j)
-        if (std::memcmp(at(to, x, y + j), at(from, src.left, src.top + j), rowBytes) != 0) return false;
+        if (!sameBytes(at(to, x, y + j), at(from, src.left, src.top + j), rowBytes)) return false;
     return true;
 }
 

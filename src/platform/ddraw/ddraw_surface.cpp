@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "platform/ddraw/ddraw_device.h"
+#include "platform/ddraw/same_bytes.h"
 
 #include "platform/bitmap/keyed_runs.h"
 
@@ -187,7 +188,8 @@ HRESULT DirectDrawSurface::Flip(DirectDrawSurface* override, uint32_t)
     if (override && override != backBuffer_.get()) return DDERR_INVALIDPARAMS;
     if (HRESULT hr = backBuffer_->usable(); failed(hr)) return hr;
     if (device_->takeBusyPresent()) return DDERR_WASSTILLDRAWING;
-    const bool changed = pixels_ != backBuffer_->pixels_;
+    const bool changed = pixels_.size() != backBuffer_->pixels_.size() ||
+                         !sameBytes(pixels_.data(), backBuffer_->pixels_.data(), pixels_.size());
     std::swap(pixels_, backBuffer_->pixels_);
     if (changed) touch();
     else ++version_;

@@ -1,5 +1,7 @@
 #include "platform/sdl2/sdl_window.h"
 
+#include <tuple>
+
 #include "platform/errors.h"
 #include "platform/system_shell.h"
 
@@ -7,9 +9,11 @@ namespace platform {
 
 SdlWindow::SdlWindow()
 {
-    const Uint32 resizable = windowSizedByPlayer() ? SDL_WINDOW_RESIZABLE : 0;
+    const auto pageSize = windowSizeFromPage();
+    if (pageSize) std::tie(clientWidth_, clientHeight_) = *pageSize;
+    sizedByPage_ = pageSize.has_value();
     window_ = SDL_CreateWindow("", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, clientWidth_, clientHeight_,
-                               SDL_WINDOW_HIDDEN | resizable);
+                               SDL_WINDOW_HIDDEN | (sizedByPage_ ? 0 : SDL_WINDOW_RESIZABLE));
     if (!window_) throw Exception(std::string("Cannot create the game window: ") + SDL_GetError());
     // Small enough for any desktop, large enough that the picture stays a picture.
     SDL_SetWindowMinimumSize(window_, 200, 150);
@@ -57,6 +61,7 @@ void SdlWindow::setBounds(const Rect& outer)
 
 void SdlWindow::setClientSize(int width, int height)
 {
+    if (sizedByPage_) return;
     clientWidth_ = width;
     clientHeight_ = height;
     SDL_SetWindowSize(window_, width, height);

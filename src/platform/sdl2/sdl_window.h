@@ -50,6 +50,7 @@ private:
     // placing things for the size it asked for.
     int clientWidth_ = 696;
     int clientHeight_ = 480;
+    bool sizedByPage_ = false;  // the canvas keeps the page's size
 
     void frameExtents(int& top, int& left, int& bottom, int& right) const;
 

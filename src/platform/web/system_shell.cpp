@@ -29,6 +29,9 @@ EM_ASYNC_JS(void, waitForFrameOrTimeout, (int timeoutMs), {
     Module.awakeSince = performance.now();
 });
 
+EM_JS(int, pageCanvasWidth, (), { return Module.canvas ? Module.canvas.width : 0; });
+EM_JS(int, pageCanvasHeight, (), { return Module.canvas ? Module.canvas.height : 0; });
+
 EM_JS(void, showErrorInPage, (const char* title, const char* text), {
     if (Module.showGameError) Module.showGameError(UTF8ToString(title), UTF8ToString(text));
 });
@@ -48,9 +51,15 @@ std::string missingDisplay()
 // the page hides the pointer over the picture instead.
 bool pointerMayBePinned() { return false; }
 
-// A resizable window would make SDL stretch the canvas over the whole page;
-// the page scales the 800 x 600 canvas by whole factors instead.
-bool windowSizedByPlayer() { return false; }
+// The canvas keeps the size the page gave it (the picture's): the page
+// scales it by whole factors. A resizable window would make SDL stretch the
+// canvas over the page, and the game's own window sizes would blur it.
+std::optional<std::pair<int, int>> windowSizeFromPage()
+{
+    const int width = pageCanvasWidth(), height = pageCanvasHeight();
+    if (width <= 0 || height <= 0) return std::nullopt;
+    return std::pair{width, height};
+}
 
 void waitForEvents(uint32_t timeoutMs) { waitForFrameOrTimeout(static_cast<int>(timeoutMs)); }
 

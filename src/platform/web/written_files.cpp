@@ -2,6 +2,8 @@
 
 #include <emscripten.h>
 
+#include "platform/errors.h"
+
 namespace platform {
 namespace {
 
@@ -20,14 +22,15 @@ EM_JS(int, keptByPage, (const char* pathText), {
     }
 });
 
-EM_ASYNC_JS(void, keepInPage, (const char* pathText), {
+// Returns 0, or 1 when the browser's storage refused the file (full, or
+// switched off for the page).
+EM_ASYNC_JS(int, keepInPage, (const char* pathText), {
     const path = UTF8ToString(pathText);
     if (FS.lookupPath(path).node.mount.type === IDBFS) {
-        await new Promise(resolve => FS.syncfs(false, error => {
+        return await new Promise(resolve => FS.syncfs(false, error => {
             if (error) console.warn('Brindlecog: saving to the browser storage failed: ' + error);
-            resolve();
+            resolve(error ? 1 : 0);
         }));
-        return;
     }
     const url = URL.createObjectURL(new Blob([FS.readFile(path)], {type: 'image/png'}));
     const link = document.createElement('a');
@@ -38,13 +41,17 @@ EM_ASYNC_JS(void, keepInPage, (const char* pathText), {
     link.remove();
     setTimeout(() => URL.revokeObjectURL(url), 10000);
     FS.unlink(path);
+    return 0;
 });
 
 }  // namespace
 
 void fileWritten(const std::string& path)
 {
-    if (keptByPage(path.c_str())) keepInPage(path.c_str());
+    // Only in the page's memory, the file would be lost with the tab: the
+    // game is told it was not saved, as when a disk is full.
+    if (keptByPage(path.c_str()) && keepInPage(path.c_str()) != 0)
+        throw EFileError("Cannot save \"" + path + "\" in the browser's storage");
 }
 
 }  // namespace platform

@@ -9,7 +9,7 @@ std::string missingDisplay() { return {}; }
 
 bool pointerMayBePinned() { return true; }
 
-bool windowSizedByPlayer() { return true; }
+std::optional<std::pair<int, int>> windowSizeFromPage() { return std::nullopt; }
 
 void waitForEvents(uint32_t timeoutMs) { SDL_WaitEventTimeout(nullptr, static_cast<int>(timeoutMs)); }
 
