@@ -8,6 +8,7 @@
 #include "app/command_line.h"
 #include "app/game_session.h"
 #include "build_info.h"
+#include "platform/console.h"
 #include "runs/run_modes.h"
 
 namespace {
@@ -30,6 +31,7 @@ int Play()
 
 int main(int argc, char** argv)
 {
+    platform::useStartingConsole();
     const ParsedCommandLine command = ParseCommandLine(argc, argv);
     if (!command.error.empty()) {
         std::fprintf(stderr, "brindlecog: %s\n%s", command.error.c_str(), CommandLineUsage());
