@@ -133,8 +133,13 @@ const server = await serve(site);
   check(await page.title() === 'Brindlecog', 'the page is titled Brindlecog');
   await shot(page, 'title.png');
 
+  // Sound plays once the player has clicked, as browsers require. (Headless
+  // Chromium may run it before, whatever the autoplay policy says.)
+  const audio = () => page.evaluate(() => Module.SDL2 && Module.SDL2.audioContext ? Module.SDL2.audioContext.state : 'none');
+  const audioBefore = await audio();
   await click(page, 400, 300);
   await sleep(500);
+  check(await audio() === 'running', `sound plays after the first click (before it: ${audioBefore})`);
   await shot(page, 'menu.png');
   // Options: sound off, back to the menu (which writes the settings).
   await click(page, 400, 245);
@@ -179,6 +184,19 @@ const server = await serve(site);
   check(fps >= 58, 'at least 58 frames a second in a busy shift');
   check(await scoreArea() !== scoreBefore, 'the worker fitted parts by mouse and a finished product scored');
   await shot(page, 'shift-later.png');
+  // F12 hands the player the picture as a download.
+  const downloads = fs.mkdtempSync(path.join(os.tmpdir(), 'brindlecog-downloads-'));
+  const cdp = await page.target().createCDPSession();
+  await cdp.send('Browser.setDownloadBehavior', {behavior: 'allow', downloadPath: downloads});
+  await page.keyboard.press('F12');
+  let pictures = [];
+  for (let i = 0; i < 20 && !pictures.length; ++i) {
+    await sleep(250);
+    pictures = fs.readdirSync(downloads).filter(name => name.endsWith('.png'));
+  }
+  check(pictures.length === 1 && fs.readFileSync(path.join(downloads, pictures[0])).subarray(1, 4).toString() === 'PNG',
+        'F12 downloads the picture as a PNG: ' + pictures.join());
+  fs.rmSync(downloads, {recursive: true, force: true});
   check(page.consoleErrors.length === 0, 'no console errors in a shift: ' + page.consoleErrors.join(' | '));
   await page.close();
 }
