@@ -3,14 +3,14 @@
 // across a reload, a damaged level file, and "Quit Game". Prints what it
 // measured (bytes before the title, time to the title, frame rate and frame
 // cost in play) and saves screenshots.
-//   node page_test.mjs SITE_DIR SHOTS_DIR DAMAGED_SITE_DIR
+//   node page_test.mjs SITE_DIR SHOTS_DIR DAMAGED_LEVEL_SITE_DIR DAMAGED_PICTURE_SITE_DIR
 import fs from 'node:fs';
 import http from 'node:http';
 import os from 'node:os';
 import path from 'node:path';
 import puppeteer from 'puppeteer-core';
 
-const [site, shots, damagedSite] = process.argv.slice(2);
+const [site, shots, damagedSite, damagedPictureSite] = process.argv.slice(2);
 fs.mkdirSync(shots, {recursive: true});
 const failures = [];
 const check = (ok, what) => { console.log(`${ok ? 'ok  ' : 'FAIL'} ${what}`); if (!ok) failures.push(what); };
@@ -244,6 +244,17 @@ if (damagedSite) {
   await sleep(2500);
   await shot(page, 'damaged-level.png');
   check(!await continuePromptShows(page), 'a damaged level file gets a card with no way on, as on the desktop');
+  damaged.close();
+  await page.close();
+}
+if (damagedPictureSite) {
+  // A damaged picture stops the start with the game's message, shown in the page.
+  const damaged = await serve(damagedPictureSite);
+  const {page} = await openPage(damaged);
+  await page.waitForFunction(() => !document.getElementById('notice').hidden, {timeout: 30000}).catch(() => {});
+  const notice = await page.evaluate(() => document.getElementById('notice').textContent);
+  await shot(page, 'damaged-picture.png');
+  check(/loading \(encrypted\) images/.test(notice), 'a damaged picture file gets the game\'s message in the page: ' + notice);
   damaged.close();
   await page.close();
 }
