@@ -9,10 +9,11 @@ steps and puts the very same files into the game's folder.
     pack_sounds.py SOUND_DIR OUT_DIR PATTERN
 
 writes OUT_DIR/FILE.z for every file of SOUND_DIR whose name matches PATTERN
-(for example "DatSnd*.dat"), and OUT_DIR/sounds.json, the list the
-page reads (names and packed sizes, for its progress bar). A packed file is
-"BCS1", the offset and length of the samples (32-bit little-endian), then the
-deflated (zlib) file with its samples replaced by the predictor's residuals.
+(for example "DatSnd*.dat"), and OUT_DIR/sounds.json, the list the page
+reads: each file's name, packed size (for the progress bar), and the offset
+and length of its samples. A packed file is the file deflated (zlib), with
+its samples replaced by the predictor's residuals, so the page can inflate
+it as it arrives.
 """
 import array
 import fnmatch
@@ -58,7 +59,7 @@ def pack(data):
         residuals[half + k] = residual >> 8
         before2, before = before, sample
     body = data[:start] + bytes(residuals) + data[start + length:]
-    return b'BCS1' + struct.pack('<II', start, length) + zlib.compress(body, 9)
+    return zlib.compress(body, 9), start, length
 
 
 def main(args):
@@ -74,12 +75,12 @@ def main(args):
         with open(os.path.join(source, name), 'rb') as f:
             data = f.read()
         try:
-            packed = pack(data)
+            packed, start, length = pack(data)
         except ValueError as error:
             sys.exit(f'pack_sounds.py: {name}: {error}')
         with open(os.path.join(out, name + '.z'), 'wb') as f:
             f.write(packed)
-        listing.append({'name': name, 'bytes': len(packed)})
+        listing.append({'name': name, 'bytes': len(packed), 'start': start, 'length': length})
     with open(os.path.join(out, 'sounds.json'), 'w') as f:
         json.dump(listing, f)
 

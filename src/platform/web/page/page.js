@@ -37,56 +37,37 @@
   }
 
   // The sounds come packed (pack_sounds.py): deflated, with each sample
-  // written as its difference from what the two before it predict. Undone
-  // here, they are the game's own files again, byte for byte.
-  function unpackSound(packed) {
-    var head = new DataView(packed.buffer, packed.byteOffset, 12);
-    if (head.getUint32(0, false) !== 0x42435331) throw new Error('not a packed sound');
-    var start = head.getUint32(4, true), length = head.getUint32(8, true);
-    var inflated = new Blob([packed.subarray(12)]).stream().pipeThrough(new DecompressionStream('deflate'));
-    return new Response(inflated).arrayBuffer().then(function (buffer) {
-      var file = new Uint8Array(buffer);
-      var half = length >> 1, before = 0, before2 = 0;
-      var residuals = file.slice(start, start + length);
-      for (var k = 0; k < half; ++k) {
-        var residual = residuals[k] | residuals[half + k] << 8;
-        var sample = (residual + 2 * before - before2) << 16 >> 16;
-        file[start + 2 * k] = sample & 0xFF;
-        file[start + 2 * k + 1] = (sample >> 8) & 0xFF;
-        before2 = before;
-        before = sample;
-      }
-      return file;
-    });
+  // written as its difference from what the two before it predict. Inflated
+  // as they arrive and undone here, they are the game's own files again,
+  // byte for byte.
+  function unpredict(file, start, length) {
+    var half = length >> 1, before = 0, before2 = 0;
+    var residuals = file.slice(start, start + length);
+    for (var k = 0; k < half; ++k) {
+      var sample = ((residuals[k] | residuals[half + k] << 8) + 2 * before - before2) << 16 >> 16;
+      file[start + 2 * k] = sample & 0xFF;
+      file[start + 2 * k + 1] = (sample >> 8) & 0xFF;
+      before2 = before;
+      before = sample;
+    }
+    return file;
   }
-  function fetchBytes(url, counted) {
-    return fetch(url).then(function (response) {
-      if (!response.ok) throw new Error(url + ': ' + response.status + ' ' + response.statusText);
-      var reader = response.body.getReader(), parts = [], size = 0;
-      function next() {
-        return reader.read().then(function (step) {
-          if (step.done) {
-            var all = new Uint8Array(size), at = 0;
-            parts.forEach(function (part) { all.set(part, at); at += part.length; });
-            return all;
-          }
-          parts.push(step.value);
-          size += step.value.length;
-          if (counted) { loaded.sounds += step.value.length; progress(); }
-          return next();
-        });
-      }
-      return next();
+  function fetchSound(entry) {
+    return fetch('sounds/' + entry.name + '.z').then(function (response) {
+      if (!response.ok) throw new Error(entry.name + ': ' + response.status + ' ' + response.statusText);
+      var counted = response.body.pipeThrough(new TransformStream({
+        transform: function (chunk, next) { loaded.sounds += chunk.length; progress(); next.enqueue(chunk); }
+      }));
+      return new Response(counted.pipeThrough(new DecompressionStream('deflate'))).arrayBuffer();
+    }).then(function (buffer) {
+      return {name: entry.name, file: unpredict(new Uint8Array(buffer), entry.start, entry.length)};
     });
   }
   // Started at once, beside the data package; the game waits for them.
   var sounds = fetch('sounds/sounds.json').then(function (response) { return response.json(); })
     .then(function (list) {
       list.forEach(function (entry) { loaded.soundsTotal += entry.bytes; });
-      return Promise.all(list.map(function (entry) {
-        return fetchBytes('sounds/' + entry.name + '.z', true).then(unpackSound)
-          .then(function (file) { return {name: entry.name, file: file}; });
-      }));
+      return Promise.all(list.map(fetchSound));
     });
 
   window.Module = {
