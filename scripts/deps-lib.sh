@@ -39,7 +39,8 @@ deps_recipe() {
   shift 2
   {
     declare -f "$how"
-    printf '%s\n' "$@"
+    # Paths into the cache name another entry, not a different recipe.
+    printf '%s\n' "${@//"$deps_cache"/<cache>}"
     "${deps_compiler[@]}" 2>&1 | head -n 1
     if [ -d "$deps_patches/$package" ]; then cat "$deps_patches/$package"/*.patch 2>/dev/null; fi
     cat "$deps_known/$package"-*.cmake 2>/dev/null || true
