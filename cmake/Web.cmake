@@ -56,6 +56,19 @@ add_custom_command(
   VERBATIM)
 add_custom_target(brindlecog_web_data ALL DEPENDS "${web_data}" "${web_sounds}")
 
+# The game's licence and the notices of what the page compiles in (SDL2,
+# SDL2_ttf, FreeType, zlib, Emscripten's libraries, the fonts), which the
+# page's "Licences" link opens.
+add_custom_command(
+  OUTPUT "${BRINDLECOG_SITE_DIR}/THIRD-PARTY-NOTICES.txt" "${BRINDLECOG_SITE_DIR}/LICENSE.txt"
+  COMMAND "${PROJECT_SOURCE_DIR}/scripts/third-party-notices" web "${BRINDLECOG_SITE_DIR}/THIRD-PARTY-NOTICES.txt"
+  COMMAND "${CMAKE_COMMAND}" -E copy "${PROJECT_SOURCE_DIR}/LICENSE" "${BRINDLECOG_SITE_DIR}/LICENSE.txt"
+  DEPENDS "${PROJECT_SOURCE_DIR}/scripts/third-party-notices" "${PROJECT_SOURCE_DIR}/LICENSE"
+  COMMENT "Writing the page's licence notices"
+  VERBATIM)
+add_custom_target(brindlecog_web_notices ALL
+                  DEPENDS "${BRINDLECOG_SITE_DIR}/THIRD-PARTY-NOTICES.txt" "${BRINDLECOG_SITE_DIR}/LICENSE.txt")
+
 foreach(file index.html page.css page.js)
   configure_file("${web_dir}/page/${file}" "${BRINDLECOG_SITE_DIR}/${file}" COPYONLY)
 endforeach()
