@@ -37,10 +37,13 @@ find_program(BRINDLECOG_FILE_PACKAGER file_packager PATHS /usr/share/emscripten/
 set(web_data "${BRINDLECOG_SITE_DIR}/brindlecog.data")
 add_custom_command(
   OUTPUT "${web_data}" "${BRINDLECOG_SITE_DIR}/brindlecog-data.js"
-  COMMAND "${BRINDLECOG_FILE_PACKAGER}" "${web_data}" --lz4
+  COMMAND "${BRINDLECOG_FILE_PACKAGER}" brindlecog.data --lz4
           --preload "${BRINDLECOG_GAME_DIR}/SysData@/game/SysData" "${BRINDLECOG_GAME_DIR}/Levels@/game/Levels"
           --exclude "*/DatSnd*.dat"
-          "--js-output=${BRINDLECOG_SITE_DIR}/brindlecog-data.js"
+          --js-output=brindlecog-data.js
+  # Named from the site's folder: the loader carries the package's name as
+  # given, and a download must not name the folder it was built in.
+  WORKING_DIRECTORY "${BRINDLECOG_SITE_DIR}"
   DEPENDS brindlecog_assets brindlecog_levels "${CMAKE_BINARY_DIR}/tools/assetgen/assets.stamp"
   COMMENT "Packing the game's files for the page"
   VERBATIM)

@@ -3,7 +3,7 @@
 LICENSE, and THIRD-PARTY-NOTICES.txt naming every library and font the
 download bundles with its licence text (the .deb: its copyright file, as
 Debian wants). Nothing in a download may name the building machine's git
-identity.
+identity or the folder it was built in.
 
     notices_test.py DOWNLOAD...   (.deb, -linux-x86_64.tar.gz, -windows-x64.zip, -web.zip)
 """
@@ -91,7 +91,9 @@ def git_identity():
 
 
 def check_no_identity(download, root):
-    identity = [n.encode() for n in git_identity()]
+    # The checkout's folder too: a file naming where it was built names the builder.
+    checkout = os.path.realpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", ".."))
+    identity = [n.encode() for n in git_identity() + [checkout + "/"]]
     for folder, _, files in os.walk(root):
         for file in files:
             path = os.path.join(folder, file)
@@ -101,7 +103,7 @@ def check_no_identity(download, root):
                 data = f.read()
             for name in identity:
                 if name in data:
-                    fail(download, f"{os.path.relpath(path, root)} names the builder's git identity {name.decode()}")
+                    fail(download, f"{os.path.relpath(path, root)} names the builder: {name.decode()}")
 
 
 def read(path):
