@@ -39,10 +39,17 @@ install(FILES "${BRINDLECOG_ICON}" DESTINATION share/icons/hicolor/256x256/apps)
 # The manual page and the changelog, compressed as Debian wants them: the
 # most that gzip can, and without a time stamp, so the same source gives the
 # same package.
+# The changelog is signed by the project's one address (packaging/maintainer),
+# never by whoever builds.
 set(packaging_dir "${CMAKE_BINARY_DIR}/packaging")
+file(STRINGS "${PROJECT_SOURCE_DIR}/packaging/maintainer" BRINDLECOG_MAINTAINER LIMIT_COUNT 1)
+if(NOT BRINDLECOG_MAINTAINER MATCHES "^[^<>]+ <[^<>@ ]+@[^<>@ ]+>$")
+  message(FATAL_ERROR "packaging/maintainer must hold one line \"Name <address>\", not \"${BRINDLECOG_MAINTAINER}\"")
+endif()
 configure_file("${PROJECT_SOURCE_DIR}/packaging/brindlecog.6.in" "${packaging_dir}/brindlecog.6" @ONLY)
+configure_file("${PROJECT_SOURCE_DIR}/packaging/changelog.in" "${packaging_dir}/changelog" @ONLY)
 set(compressed)
-foreach(source "${packaging_dir}/brindlecog.6" "${PROJECT_SOURCE_DIR}/packaging/changelog")
+foreach(source "${packaging_dir}/brindlecog.6" "${packaging_dir}/changelog")
   get_filename_component(name "${source}" NAME)
   add_custom_command(OUTPUT "${packaging_dir}/${name}.gz"
                      COMMAND gzip -9n -c "${source}" > "${packaging_dir}/${name}.gz"

@@ -2,17 +2,14 @@
 # `cmake --install` lays down (cmake/Install.cmake) under /usr, stripped.
 # `make dist-linux` runs it (scripts/dist-linux).
 
-# The changelog's first entry names the release; it must be this version, and
-# its signature line names the maintainer.
-file(STRINGS "${PROJECT_SOURCE_DIR}/packaging/changelog" changelog)
-list(GET changelog 0 first_entry)
-if(NOT first_entry MATCHES "^brindlecog \\(${PROJECT_VERSION}\\) ")
-  message(FATAL_ERROR "packaging/changelog begins with \"${first_entry}\", but the project's version is "
+# The changelog's first entry names the release; it must be this version.
+# The maintainer is the project's address (packaging/maintainer, read by
+# cmake/Install.cmake), the same that signs the changelog.
+file(STRINGS "${PROJECT_SOURCE_DIR}/packaging/changelog.in" changelog LIMIT_COUNT 1)
+if(NOT changelog MATCHES "^brindlecog \\(${PROJECT_VERSION}\\) ")
+  message(FATAL_ERROR "packaging/changelog.in begins with \"${changelog}\", but the project's version is "
                       "${PROJECT_VERSION}: add an entry for this version at its top")
 endif()
-list(FILTER changelog INCLUDE REGEX "^ -- ")
-list(GET changelog 0 signature)
-string(REGEX REPLACE "^ -- (.*>)  .*$" "\\1" maintainer "${signature}")
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME brindlecog)
@@ -32,7 +29,7 @@ and tools, click the products riding the assembly line to fit them in the
 order of their recipes, and keep the chief happy when he rates your shift.
 Twenty-five levels, from the first burgers to the busiest shift.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${maintainer}")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${BRINDLECOG_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The libraries come from what the program links (dpkg-shlibdeps); the font

@@ -37,10 +37,13 @@ find_program(BRINDLECOG_FILE_PACKAGER file_packager PATHS /usr/share/emscripten/
 set(web_data "${BRINDLECOG_SITE_DIR}/brindlecog.data")
 add_custom_command(
   OUTPUT "${web_data}" "${BRINDLECOG_SITE_DIR}/brindlecog-data.js"
-  COMMAND "${BRINDLECOG_FILE_PACKAGER}" "${web_data}" --lz4
+  COMMAND "${BRINDLECOG_FILE_PACKAGER}" brindlecog.data --lz4
           --preload "${BRINDLECOG_GAME_DIR}/SysData@/game/SysData" "${BRINDLECOG_GAME_DIR}/Levels@/game/Levels"
           --exclude "*/DatSnd*.dat"
-          "--js-output=${BRINDLECOG_SITE_DIR}/brindlecog-data.js"
+          --js-output=brindlecog-data.js
+  # Named from the site's folder: the loader carries the package's name as
+  # given, and a download must not name the folder it was built in.
+  WORKING_DIRECTORY "${BRINDLECOG_SITE_DIR}"
   DEPENDS brindlecog_assets brindlecog_levels "${CMAKE_BINARY_DIR}/tools/assetgen/assets.stamp"
   COMMENT "Packing the game's files for the page"
   VERBATIM)
@@ -55,6 +58,19 @@ add_custom_command(
   COMMENT "Packing the game's sounds for the page"
   VERBATIM)
 add_custom_target(brindlecog_web_data ALL DEPENDS "${web_data}" "${web_sounds}")
+
+# The game's licence and the notices of what the page compiles in (SDL2,
+# SDL2_ttf, FreeType, zlib, Emscripten's libraries, the fonts), which the
+# page's "Licences" link opens.
+add_custom_command(
+  OUTPUT "${BRINDLECOG_SITE_DIR}/THIRD-PARTY-NOTICES.txt" "${BRINDLECOG_SITE_DIR}/LICENSE.txt"
+  COMMAND "${PROJECT_SOURCE_DIR}/scripts/third-party-notices" web "${BRINDLECOG_SITE_DIR}/THIRD-PARTY-NOTICES.txt"
+  COMMAND "${CMAKE_COMMAND}" -E copy "${PROJECT_SOURCE_DIR}/LICENSE" "${BRINDLECOG_SITE_DIR}/LICENSE.txt"
+  DEPENDS "${PROJECT_SOURCE_DIR}/scripts/third-party-notices" "${PROJECT_SOURCE_DIR}/LICENSE"
+  COMMENT "Writing the page's licence notices"
+  VERBATIM)
+add_custom_target(brindlecog_web_notices ALL
+                  DEPENDS "${BRINDLECOG_SITE_DIR}/THIRD-PARTY-NOTICES.txt" "${BRINDLECOG_SITE_DIR}/LICENSE.txt")
 
 foreach(file index.html page.css page.js)
   configure_file("${web_dir}/page/${file}" "${BRINDLECOG_SITE_DIR}/${file}" COPYONLY)

@@ -100,6 +100,8 @@ void TfrmMain::SetGameState(TGameState state)
         break;
     }
     case gsGameOver:
+        // A save that failed in an earlier game is no news on this screen.
+        FHighScoreError.clear();
         FGUI->SetActiveScreen(FGUI->FindScreen("GameOver"));
         FGUI->Cursor->SetX(30);
         FGUI->Cursor->SetY(30);

@@ -2,6 +2,11 @@
 // headless backend.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
 #include "app/game_session.h"
 #include "app/main_form.h"
 #include "e2e/support/frame_ink.h"
@@ -64,4 +69,41 @@ TEST(DisplayEndToEnd, LosingTheFullScreenDisplayPausesAndRestoresEverything)
     EXPECT_GT(framesBack - framesWhileAway, 40);
     EXPECT_NE(titlePixel, 0u) << "the title picture is back after the surfaces were restored";
     EXPECT_TRUE(backend.errors().empty());
+}
+
+// Frame by frame from the title to the menu, windowed (copies onto the
+// primary) and full screen (flips): no picture comes back once another was
+// shown, and a frame that says it repeats the last one really does, since the
+// presenters skip sending such a frame.
+TEST(DisplayEndToEnd, TheTitleNeverReturnsOnceTheMenuShows)
+{
+    for (const char* fullScreen : {"0", "1"}) {
+        SCOPED_TRACE(std::string("FullScreen=") + fullScreen);
+        GameFolder dir;
+        dir.write("Brindlecog.ini", std::string("[General]\nFullScreen=") + fullScreen + "\n");
+        platform::HeadlessBackend backend;
+        GameSession session(backend, dir.folder());
+        std::vector<size_t> shown;  // one picture per run of equal frames
+        size_t last = 0;
+        int frames = 0, falseRepeats = 0;
+        backend.headlessVideo().setOnPresent([&](const platform::HeadlessVideo& video) {
+            const auto& rgb = video.frame();
+            const size_t picture = std::hash<std::string_view>{}(
+                std::string_view(reinterpret_cast<const char*>(rgb.data()), rgb.size() * sizeof(rgb[0])));
+            if (frames++ > 0 && video.lastFrameUnchanged() && picture != last) ++falseRepeats;
+            if (shown.empty() || picture != shown.back()) shown.push_back(picture);
+            last = picture;
+        });
+        TGameState state = gsNone;
+        backend.at(4600, [&](platform::HeadlessBackend&) { state = session.form()->FState; });
+        backend.closeAfter(4700);
+        EXPECT_EQ(session.run(), 0);
+        EXPECT_EQ(state, gsMenu);
+        EXPECT_GT(frames, 400);
+        EXPECT_EQ(falseRepeats, 0);
+        for (size_t i = 0; i < shown.size(); ++i)
+            for (size_t j = i + 1; j < shown.size(); ++j) EXPECT_NE(shown[i], shown[j]) << "picture " << i << " again at " << j;
+        EXPECT_GE(shown.size(), 2u);
+        EXPECT_LE(shown.size(), 3u) << "at most the settling black, the title and the menu";
+    }
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <vector>
 
 #include "app/game_session.h"
 #include "app/main_form.h"
@@ -198,4 +199,38 @@ TEST_F(MenusEndToEnd, UnwritableHighscoreFolderIsReportedNotFatal)
     EXPECT_NE(error.find("HighScores"), std::string::npos) << error;
     EXPECT_EQ(state, gsGameOver);
     EXPECT_TRUE(backend.errors().empty()) << "no error dialog, the game goes on";
+}
+
+TEST_F(MenusEndToEnd, AFailedSaveIsNotShownAgainAtTheNextGameOver)
+{
+    dir.write("HighScores", "a file where the folder should be");
+    toMainMenu();
+    // The prompt's line as the player sees it.
+    const auto promptLine = [&] {
+        std::vector<uint32_t> line;
+        for (int y = 298; y < 325; ++y)
+            for (int x = 265; x < 600; ++x) line.push_back(backend.headlessVideo().pixel(x, y));
+        return line;
+    };
+    std::vector<uint32_t> clean, failed, second;
+    std::string errorAtSecond = "unset";
+    script.clickAt(kColumn, kRow1);  // no level files: straight to the closing card
+    script.click();
+    script.then([&] { clean = promptLine(); });
+    script.press(platform::dik::S);
+    script.then([&] { failed = promptLine(); });
+    script.cursorAt(30, 30);
+    script.clickAt(kColumn, 375);  // Main Menu
+    script.cursorAt(30, 30);
+    script.clickAt(kColumn, kRow1);
+    script.click();
+    script.then([&] {
+        second = promptLine();
+        errorAtSecond = form().FHighScoreError;
+    });
+    run(script.now() + 100);
+    ASSERT_FALSE(clean.empty());
+    EXPECT_TRUE(failed != clean) << "the failed save is shown";
+    EXPECT_TRUE(second == clean) << "the next game over opens with the plain prompt";
+    EXPECT_EQ(errorAtSecond, "");
 }

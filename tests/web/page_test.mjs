@@ -1,6 +1,7 @@
 // Plays the page in headless Chromium as a player would: the title, the
 // menus and Options, a shift played by mouse, the settings and a highscore
-// across a reload, a damaged level file, and "Quit Game". Prints what it
+// across a reload, the title turning into the menu frame by frame, the
+// licence notices, a damaged level file, and "Quit Game". Prints what it
 // measured (bytes before the title, time to the title, frame rate and frame
 // cost in play) and saves screenshots.
 //   node page_test.mjs SITE_DIR SHOTS_DIR DAMAGED_LEVEL_SITE_DIR DAMAGED_PICTURE_SITE_DIR
@@ -243,6 +244,34 @@ const server = await serve(site);
                                           document.getElementById('notice').textContent);
   check(/ended/.test(ended || ''), 'Escape in the menu ends the game and the page says so');
   await shot(page, 'ended.png');
+  await page.close();
+}
+{
+  // Frame by frame, as the page shows them, from the title to the menu: once
+  // another picture is up, none comes back. And the Licences link opens the
+  // notices.
+  const {page} = await openPage(server);
+  await waitForPicture(page);
+  const pictures = await page.evaluate(() => new Promise(resolve => {
+    const c = document.getElementById('canvas');
+    const ctx = c.getContext('2d');
+    const seen = [], start = performance.now();
+    const sample = () => {
+      const d = ctx.getImageData(0, 0, c.width, c.height).data;
+      let hash = 2166136261;
+      for (let i = 0; i < d.length; i += 4 * 31) hash = Math.imul(hash ^ d[i] ^ d[i + 1] << 8 ^ d[i + 2] << 16, 16777619) >>> 0;
+      if (seen[seen.length - 1] !== hash) seen.push(hash);
+      if (performance.now() - start < 5500) requestAnimationFrame(sample); else resolve(seen);
+    };
+    requestAnimationFrame(sample);
+  }));
+  check(pictures.length >= 2 && new Set(pictures).size === pictures.length,
+        `from the title to the menu no picture comes back (${pictures.length} pictures in turn)`);
+  const notices = await page.evaluate(async () => {
+    const answer = await fetch(document.getElementById('licences').href);
+    return answer.ok ? answer.text() : '';
+  });
+  check(/FreeType/.test(notices) && /Emscripten/.test(notices), 'the Licences link opens the notices');
   await page.close();
 }
 if (damagedSite) {

@@ -229,7 +229,12 @@ void SdlVideo::present(const FrameView& frame)
         presentPending();
         return;
     }
-    if (!upload(frame)) return;
+    if (!upload(frame)) {
+        // The texture may still hold an older picture: the frames that
+        // repeat this one must not be skipped as if it had arrived.
+        stale_ = true;
+        return;
+    }
     if (stale_) {
         // The window lost its picture: it gets this one at once.
         const int display = std::max(0, SDL_GetWindowDisplayIndex(window_.handle()));
