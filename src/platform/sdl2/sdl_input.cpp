@@ -43,6 +43,7 @@ bool SdlInput::handle(const SDL_Event& event)
     case SDL_MOUSEMOTION: pointerMoved(event.motion); return true;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
+        if (event.type == SDL_MOUSEBUTTONDOWN) pressedAt(event.button);
         if (lineUpPending_)
             heldButtons_.push_back(event.button);
         else
@@ -133,6 +134,18 @@ void SdlInput::followedPointerMoved(const SDL_MouseMotionEvent& motion)
     if (pastY && !pastY_) state_.mouse.dy += y < 0 ? -kFar : kFar;
     pastX_ = pastX;
     pastY_ = pastY;
+}
+
+void SdlInput::pressedAt(const SDL_MouseButtonEvent& button)
+{
+    // The game moves its cursor by itself (a new screen, the keys), and a
+    // touch screen's finger comes down anywhere without moving there first:
+    // each press lines the cursor up under the pointer before it counts.
+    if (!followPointer_ || lineUpPending_ || SDL_GetRelativeMouseMode()) return;
+    pointerSeen_ = true;
+    pointerX_ = button.x;
+    pointerY_ = button.y;
+    startLineUp();
 }
 
 void SdlInput::startLineUp()

@@ -197,6 +197,8 @@ TEST(SdlMouse, AFollowedPointerLinesTheCursorUpWhereItEntersAndAtTheSides)
     press.type = SDL_MOUSEBUTTONDOWN;
     press.button.type = SDL_MOUSEBUTTONDOWN;
     press.button.button = SDL_BUTTON_LEFT;
+    press.button.x = 300;
+    press.button.y = 200;
     input.handle(press);
     input.settle();
     EXPECT_EQ(raw.mouse.buttons[0], 0) << "the click waits until the cursor is under the pointer";
@@ -221,6 +223,19 @@ TEST(SdlMouse, AFollowedPointerLinesTheCursorUpWhereItEntersAndAtTheSides)
     moveTo(100, 300);
     EXPECT_LT(read().first, -10000) << "coming back into the window lines it up again";
     EXPECT_EQ(read(), std::make_pair(30, 150));
+
+    // The game may have moved its cursor since: every press lines it up
+    // again, also one that comes with no motion before it (a tap).
+    SDL_Event release = press;
+    release.type = release.button.type = SDL_MOUSEBUTTONUP;
+    input.handle(release);
+    read();
+    press.button.x = 340;
+    input.handle(press);
+    input.settle();
+    EXPECT_LT(read().first, -10000) << "a press sends the cursor into the corner first";
+    EXPECT_EQ(raw.mouse.pressed[0], 0x80);
+    EXPECT_EQ(read(), std::make_pair(150, 100)) << "and then under the pointer, where the press counts";
 }
 
 }  // namespace
