@@ -75,7 +75,8 @@
     document.body.style.height = (viewport ? viewport.height : window.innerHeight) + 'px';
     var portrait = height > width;
     root.classList.toggle('portrait', portrait);
-    if (portrait) height -= keys.offsetHeight + turn.offsetHeight; else width -= keys.offsetWidth;
+    var gap = parseFloat(style.rowGap) || 0;
+    if (portrait) height -= keys.offsetHeight + turn.offsetHeight + 2 * gap; else width -= keys.offsetWidth + gap;
     var scale = Math.max(0.1, Math.min(width / canvas.width, height / canvas.height));
     var ratio = window.devicePixelRatio || 1;
     var whole = Math.floor(scale * ratio) / ratio;
