@@ -79,5 +79,6 @@ cmake_language(DEFER DIRECTORY "${PROJECT_SOURCE_DIR}" CALL brindlecog_web_icon)
 add_executable(brindlecog-audio-reopen "${PROJECT_SOURCE_DIR}/tests/web/audio_reopen.cpp")
 target_link_libraries(brindlecog-audio-reopen PRIVATE SDL2::SDL2 brindlecog_warnings)
 target_link_options(brindlecog-audio-reopen PRIVATE ${web_common_links} -sENVIRONMENT=web -sASYNCIFY=1)
-set_target_properties(brindlecog-audio-reopen PROPERTIES OUTPUT_NAME audio_reopen SUFFIX ".html"
+set_target_properties(brindlecog-audio-reopen PROPERTIES OUTPUT_NAME audio_reopen SUFFIX ".js"
                       RUNTIME_OUTPUT_DIRECTORY "${CMAKE_BINARY_DIR}/audio-reopen")
+configure_file("${PROJECT_SOURCE_DIR}/tests/web/audio_reopen.html" "${CMAKE_BINARY_DIR}/audio-reopen/audio_reopen.html" COPYONLY)

@@ -63,8 +63,8 @@
 
   // The picture fills the screen in its shape, beside the keys in landscape
   // and above them in portrait, within the safe area. Whole factors of
-  // device pixels keep it sharp where they leave little unused; elsewhere
-  // it is scaled smoothly.
+  // device pixels keep it sharp where they leave at most 15 % of the
+  // screen's short side unused; elsewhere it is scaled smoothly.
   function layout() {
     var style = getComputedStyle(document.body);
     var viewport = window.visualViewport;
@@ -80,7 +80,8 @@
     var scale = Math.max(0.1, Math.min(width / canvas.width, height / canvas.height));
     var ratio = window.devicePixelRatio || 1;
     var whole = Math.floor(scale * ratio) / ratio;
-    var sharp = whole > 0 && whole >= 0.85 * scale;
+    var shortSide = portrait ? width / canvas.width : height / canvas.height;
+    var sharp = whole > 0 && whole >= 0.85 * shortSide;
     if (sharp) scale = whole;
     canvas.classList.toggle('smooth', !sharp);
     canvas.style.width = (canvas.width * scale) + 'px';
