@@ -269,7 +269,7 @@ void help_screen_touch(const Cell& c) {
   button_plate(c.cr);
   const Color text = pal::ink;
   text_centered(c.cr, "A drag moves the pointer, a tap presses.", c.w / 2, 465, 15, text, pal::white, 0);
-  text_centered(c.cr, "Beside the picture: Back to the menu,", c.w / 2, 487, 15, text, pal::white, 0);
+  text_centered(c.cr, "The keys by the picture: Back to the menu,", c.w / 2, 487, 15, text, pal::white, 0);
   text_centered(c.cr, "Help shows this page, Pause stops the shift.", c.w / 2, 509, 15, text, pal::white, 0);
 }
 

@@ -225,7 +225,7 @@
     // Ahead of SDL's own touch handling, which would make a second mouse of it.
     window.addEventListener(type, function (e) {
       if (e.target !== canvas) return;
-      e.preventDefault();
+      if (e.cancelable) e.preventDefault();
       e.stopPropagation();
       handlers[type](e);
     }, {capture: true, passive: false});
