@@ -283,6 +283,16 @@ for (const device of devices) {
     await waitForPicture(page);
     check(/Jo 7/.test(await playerFile(page, 'highscores-brindlecog.hs')), 'the record is still there after a reload');
   }
+  if (device.name === 'tablet') {
+    // Quit Game, in full screen where the browser gave it.
+    const fullScreen = await page.evaluate(() => !!document.fullscreenElement);
+    await tap(page, 400, 295);
+    await sleep(800);
+    const ended = await page.evaluate(() => !document.getElementById('notice').hidden &&
+                                            document.getElementById('notice').textContent);
+    await shot(page, 'tablet-quit.png');
+    check(/ended/.test(ended || ''), `tablet: Quit Game by a tap ends the game (full screen before: ${fullScreen})`);
+  }
   check(page.errors.length === 0, `${device.name}: no page errors: ${page.errors.join(' | ')}`);
   await context.close();
 }
