@@ -72,7 +72,7 @@ add_custom_command(
 add_custom_target(brindlecog_web_notices ALL
                   DEPENDS "${BRINDLECOG_SITE_DIR}/THIRD-PARTY-NOTICES.txt" "${BRINDLECOG_SITE_DIR}/LICENSE.txt")
 
-foreach(file index.html page.css page.js)
+foreach(file index.html page.css page.js fullscreen.js touch.js touch.css)
   configure_file("${web_dir}/page/${file}" "${BRINDLECOG_SITE_DIR}/${file}" COPYONLY)
 endforeach()
 add_dependencies(brindlecog-page brindlecog_web_data)
@@ -89,3 +89,12 @@ function(brindlecog_web_icon)
   add_dependencies(brindlecog-page brindlecog_web_icon)
 endfunction()
 cmake_language(DEFER DIRECTORY "${PROJECT_SOURCE_DIR}" CALL brindlecog_web_icon)
+
+# A page of its own for the browser test: the sound device opened, closed and
+# opened again many times (tests/web/audio_reopen.cpp).
+add_executable(brindlecog-audio-reopen "${PROJECT_SOURCE_DIR}/tests/web/audio_reopen.cpp")
+target_link_libraries(brindlecog-audio-reopen PRIVATE SDL2::SDL2 brindlecog_warnings)
+target_link_options(brindlecog-audio-reopen PRIVATE ${web_common_links} -sENVIRONMENT=web -sASYNCIFY=1)
+set_target_properties(brindlecog-audio-reopen PROPERTIES OUTPUT_NAME audio_reopen SUFFIX ".js"
+                      RUNTIME_OUTPUT_DIRECTORY "${CMAKE_BINARY_DIR}/audio-reopen")
+configure_file("${PROJECT_SOURCE_DIR}/tests/web/audio_reopen.html" "${CMAKE_BINARY_DIR}/audio-reopen/audio_reopen.html" COPYONLY)

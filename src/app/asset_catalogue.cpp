@@ -93,6 +93,7 @@ constexpr ImageEntry kImages[] = {
     {"DatImg087.dat", "SysData", "helpscreen", 510, 580, 1, 1, 0xFF00FF, true},
     {"DatImg088.dat", "SysData", "moltrand", 120, 40, 0, 0, 0xFF00FF, true},
     {"DatImg089.dat", "SysData", "menubackground", 800, 600, 1, 1, 0xFF00FF, false},
+    {"DatImg090.dat", "SysData", "helpscreen-touch", 510, 580, 1, 1, 0xFF00FF, true},
 };
 
 constexpr SoundEntry kSounds[] = {

@@ -119,6 +119,7 @@ public:
     void BackToMainMenu();
     void SaveHighScore();
     TFXEditBox& PlayerNameBox();
+    const char* HelpPicture() const;
     // Why the last save failed; empty when it did not.
     std::string FHighScoreError;
 

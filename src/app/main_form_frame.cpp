@@ -1,6 +1,10 @@
 // The frame routine and the game-state machine of the main form.
 #include "app/main_form.h"
 
+#include <optional>
+
+#include "platform/touch_play.h"
+
 bool TfrmMain::FirstButtonDown() { return DInputController1.States().Contains(engine::input::stButton1); }
 
 bool TfrmMain::Clicked() { return FirstButtonDown() && !FButtonWasDown; }
@@ -111,4 +115,11 @@ void TfrmMain::SetGameState(TGameState state)
     case gsPlaying:
     case gsAllLevelsDone: break;
     }
+    // A touch screen has no S key and no keyboard until the name box asks for one.
+    std::optional<platform::Rect> nameBox;
+    if (FState == gsGameOver) {
+        const TFXEditBox& box = PlayerNameBox();
+        nameBox = platform::Rect{box.Left, box.Top, box.Left + box.Width, box.Top + box.Height};
+    }
+    platform::nameEntryShown(nameBox);
 }

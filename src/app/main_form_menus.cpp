@@ -9,6 +9,7 @@
 #include "gui/fx_button.h"
 #include "gui/fx_choice.h"
 #include "platform/keycodes.h"
+#include "platform/touch_play.h"
 
 namespace {
 
@@ -106,6 +107,9 @@ TFXEditBox& TfrmMain::PlayerNameBox()
     return static_cast<TFXEditBox&>(*FGUI->FindScreen("GameOver")->FindControl("edtPlayerName"));
 }
 
+// On a touch screen the help speaks of taps and of the page's keys.
+const char* TfrmMain::HelpPicture() const { return platform::playedByTouch() ? "helpscreen-touch" : "helpscreen"; }
+
 void TfrmMain::BackToMainMenu()
 {
     if (FState != gsMenu) SetGameState(gsMenu);
@@ -124,7 +128,7 @@ void TfrmMain::MenuFrame(int elapsed)
         DrawImage("title-mainmenu", 240, 40);
     } else if (screen == "help") {
         DrawImage("title-help", 240, 40);
-        DrawImage("helpscreen", 140, 2);
+        DrawImage(HelpPicture(), 140, 2);
     } else if (screen == "options") {
         DrawImage("title-options", 240, 40);
     }
@@ -140,9 +144,9 @@ void TfrmMain::GameOverFrame(int elapsed)
     if (FHighScoreSaved) {
         FFont1->DrawText(270, 300, "HighScores saved");
     } else if (!FHighScoreError.empty()) {
-        FFont1->DrawText(270, 300, "Not saved! Press S to retry");
+        FFont1->DrawText(270, 300, platform::playedByTouch() ? "Not saved! Tap Save to retry" : "Not saved! Press S to retry");
     } else {
-        FFont1->DrawText(270, 300, "Press S to save highscores");
+        FFont1->DrawText(270, 300, platform::playedByTouch() ? "Tap Save to save highscores" : "Press S to save highscores");
     }
     // S saves, read from the keyboard itself; while the name box has the
     // focus an "s" is part of the name, not a command. A failed save is

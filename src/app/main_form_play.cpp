@@ -6,6 +6,7 @@
 
 #include "app/format_score.h"
 #include "app/main_form.h"
+#include "platform/touch_play.h"
 #include "platform/utf8_path.h"
 
 void TfrmMain::CreateGameObjects()
@@ -74,12 +75,15 @@ void TfrmMain::DrawHUD()
     FBigFont->DrawText(15, -1, "Level: " + std::to_string(LevelNumber()));
     FBigFont->DrawText(220, -1, "Total: " + FormatScore(FTotalScore));
     FBigFont->DrawText(520, -1, "Score: " + FormatScore(FLevelScore));
-    if (FPaused) FFont1->DrawText(360, 140, "Pause (Press <F2> to go back)");
-    else if (FHelpShown) DrawImage("helpscreen", 140, 2);
+    if (FPaused)
+        FFont1->DrawText(360, 140, platform::playedByTouch() ? "Pause (tap Pause to go back)" : "Pause (Press <F2> to go back)");
+    else if (FHelpShown) DrawImage(HelpPicture(), 140, 2);
 }
 
 void TfrmMain::DrawKeyHints()
 {
+    // On a touch screen the page's own keys stand beside the picture.
+    if (platform::playedByTouch()) return;
     FFont2->DrawText(500, 575, "<F1> Help");
     FFont2->DrawText(640, 575, "<F2> Pause");
 }

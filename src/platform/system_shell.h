@@ -21,6 +21,16 @@ bool pointerMayBePinned();
 // sizes the window, on a desktop.
 std::optional<std::pair<int, int>> windowSizeFromPage();
 
+// Whether a sound device the driver cannot list may be looked for by opening
+// it for a moment. A page may not: its audio runs on the browser's events,
+// which can still call into a device closed at once.
+bool soundDeviceMayBeProbed();
+
+// Where a page holds the game, full screen is the page's (it asks the browser,
+// which allows it only on the player's gesture): passes the wish on and
+// returns true. False where the game's window goes full screen itself.
+bool fullScreenByPage(bool fullScreen);
+
 // Returns when an event is pending or `timeoutMs` has passed; may return
 // earlier, at the display's next refresh, where the system paces frames.
 void waitForEvents(uint32_t timeoutMs);

@@ -87,6 +87,9 @@ TEST(AssetFontLayout, MessagesFitOnScreenInFont1) {
                    {"Part belongs to another product.", 340, 800},
                    {"You need another part first.", 340, 800},
                    {"Pause (Press <F2> to go back)", 360, 800},
+                   {"Pause (tap Pause to go back)", 360, 800},
+                   {"Tap Save to save highscores", 270, 594},
+                   {"Not saved! Tap Save to retry", 270, 594},
                    {"Press S to save highscores", 270, 594},
                    {"Press button to continue", 100, 800}});
 }

@@ -65,7 +65,7 @@ TEST(GameLoaders, EveryImageLoadsWithItsCatalogueLayout)
             EXPECT_TRUE(hasKey);
         }
     }
-    EXPECT_EQ(list.Items().Count(), 89);
+    EXPECT_EQ(list.Items().Count(), 90);
     // Lookups ignore case, as the menus and the title rely on.
     EXPECT_EQ(list.Items().Find("menublock").Name, "MenuBlock");
     EXPECT_EQ(list.Items().Find("Moltrand").Name, "moltrand");

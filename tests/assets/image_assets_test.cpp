@@ -39,7 +39,7 @@ constexpr Kind Spr = Kind::Sprite;
 // product one per stage; tools pattern 2 (recipe hint); the ball 2-3; the
 // speed box 0-3; belts three steps; the light 0-2; door and grabber 0-1; the
 // buttons 0-31; the fonts up to the caret cell 91.
-constexpr std::array<Expected, 89> kImages{{
+constexpr std::array<Expected, 90> kImages{{
     {"DatImg001.dat", S, 70, 80, 1, 1, false, 12, Spr}, {"DatImg002.dat", S, 70, 99, 1, 1, false, 4, Spr},
     {"DatImg003.dat", S, 180, 80, 1, 1, false, 11, Spr}, {"DatImg004.dat", S, 100, 300, 1, 1, false, 9, Spr},
     {"DatImg005.dat", S, 40, 20, 0, 0, false, 1, Spr}, {"DatImg006.dat", S, 80, 20, 0, 0, false, 1, Spr},
@@ -84,7 +84,7 @@ constexpr std::array<Expected, 89> kImages{{
     {"DatImg083.dat", S, 320, 60, 1, 1, false, 1, Spr}, {"DatImg084.dat", S, 320, 60, 1, 1, false, 1, Spr},
     {"DatImg085.dat", S, 320, 60, 1, 1, false, 1, Spr}, {"DatImg086.dat", S, 40, 40, 1, 1, false, 3, Spr},
     {"DatImg087.dat", S, 510, 580, 1, 1, false, 1, Spr}, {"DatImg088.dat", S, 120, 40, 0, 0, false, 1, Spr},
-    {"DatImg089.dat", S, 800, 600, 1, 1, false, 1, Kind::Opaque},
+    {"DatImg089.dat", S, 800, 600, 1, 1, false, 1, Kind::Opaque}, {"DatImg090.dat", S, 510, 580, 1, 1, false, 1, Spr},
 }};
 
 constexpr Pixel kMagenta{255, 0, 255};

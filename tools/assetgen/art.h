@@ -100,6 +100,7 @@ void moltrand(const Cell& c);
 void title_screen(const Cell& c);
 void menu_background(const Cell& c);
 void help_screen(const Cell& c);
+void help_screen_touch(const Cell& c);
 // art_fonts.cpp
 void bigfont(const Cell& c);
 void font1(const Cell& c);

@@ -198,11 +198,22 @@ void menu_background(const Cell& c) {
   stamp(cr, soccerball, 2, 59, 58, 80, 380, 0.9);
 }
 
-void help_screen(const Cell& c) {
+namespace {
+
+struct HelpItem {
+  std::string_view first, second;
+  Painter icon;
+  int pattern;
+  double w, h, scale;
+};
+
+// A clipboard sheet. In the menu the page title and the "Main Menu" button
+// are drawn before and after it; during play it stands alone, so it carries
+// its own heading and keeps its bottom strip free for the button. The first
+// three items say what the hands do, which differs between mouse and touch.
+void help_sheet(const Cell& c, const std::array<std::string_view, 2>& actions,
+                const std::array<std::string_view, 2>& putBack) {
   cairo_t* cr = c.cr;
-  // A clipboard sheet. In the menu the page title and the "Main Menu" button
-  // are drawn before and after it; during play it stands alone, so it
-  // carries its own heading and keeps its bottom strip free for the button.
   rounded_rect(cr, 4, 8, c.w - 8, c.h - 12, 18);
   ink_fill(cr, pal::wood, 3);
   rounded_rect(cr, 20, 24, c.w - 40, c.h - 44, 8);
@@ -214,22 +225,16 @@ void help_screen(const Cell& c) {
   text_centered(cr, "How to work the line", c.w / 2, 72, 24, pal::hazard_yellow, pal::ink, 2);
 
   const Color text = pal::ink;
-  struct Item {
-    std::string_view first, second;
-    Painter icon;
-    int pattern;
-    double w, h, scale;
-  };
-  const std::array<Item, 6> items{{
-      {"Click a pile:", "John fetches a part or a tool.", pile_part, 0, 40, 20, 1.0},
-      {"Click a product:", "he fits the part or uses the tool.", hamburger, 2, 40, 40, 1.0},
-      {"Right-click:", "he puts back what he carries.", worker_head, 0, 70, 80, 0.5},
+  const std::array<HelpItem, 6> items{{
+      {actions[0], "John fetches a part or a tool.", pile_part, 0, 40, 20, 1.0},
+      {actions[1], "he fits the part or uses the tool.", hamburger, 2, 40, 40, 1.0},
+      {putBack[0], putBack[1], worker_head, 0, 70, 80, 0.5},
       {"Fit the parts in their order:", "the flashing hint shows it.", hint_product, 2, 40, 40, 1.0},
       {"Finished products light the", "green lamp and earn points.", lights, 1, 80, 110, 0.36},
       {"Mind the grabber's ball:", "it changes the line speed!", dropball, 2, 40, 40, 1.0},
   }};
   double y = 100;
-  for (const Item& item : items) {
+  for (const HelpItem& item : items) {
     rounded_rect(cr, 36, y, 56, 48, 8);
     ink_fill(cr, lighter(pal::sky, 0.5), 1.5);
     stamp(cr, item.icon, item.pattern, item.w, item.h, 64 - item.w * item.scale / 2, y + 24 - item.h * item.scale / 2, item.scale);
@@ -237,13 +242,35 @@ void help_screen(const Cell& c) {
     text_left(cr, item.second, 106, y + 41, 16, darker(pal::toy_blue, 0.3));
     y += 58;
   }
-  // The menu puts its "Main Menu" button here; give it a plate to sit on.
+}
+
+// The plate the menu's "Main Menu" button sits on.
+void button_plate(cairo_t* cr) {
   rounded_rect(cr, 139, 524, 242, 56, 10);
   ink_fill(cr, pal::panel, 2.5);
+}
+
+}  // namespace
+
+void help_screen(const Cell& c) {
+  help_sheet(c, {"Click a pile:", "Click a product:"}, {"Right-click:", "he puts back what he carries."});
+  button_plate(c.cr);
   // Every device plays: keys and pad buttons click like the mouse.
-  text_centered(cr, "Arrow keys move the pointer, Space or Z clicks,", c.w / 2, 465, 15, text, pal::white, 0);
-  text_centered(cr, "Return puts back. A game pad works the same.", c.w / 2, 487, 15, text, pal::white, 0);
-  text_centered(cr, "<F1> Help    <F2> Pause    Esc quits", c.w / 2, 509, 15, text, pal::white, 0);
+  const Color text = pal::ink;
+  text_centered(c.cr, "Arrow keys move the pointer, Space or Z clicks,", c.w / 2, 465, 15, text, pal::white, 0);
+  text_centered(c.cr, "Return puts back. A game pad works the same.", c.w / 2, 487, 15, text, pal::white, 0);
+  text_centered(c.cr, "<F1> Help    <F2> Pause    Esc quits", c.w / 2, 509, 15, text, pal::white, 0);
+}
+
+// The same sheet for a phone or a tablet: taps instead of clicks, and the
+// page's keys beside the picture instead of the keyboard's.
+void help_screen_touch(const Cell& c) {
+  help_sheet(c, {"Tap a pile", "Tap a product"}, {"Long press: he puts back what he carries", "(or tap with two fingers)."});
+  button_plate(c.cr);
+  const Color text = pal::ink;
+  text_centered(c.cr, "A drag moves the pointer, a tap presses.", c.w / 2, 465, 15, text, pal::white, 0);
+  text_centered(c.cr, "The keys by the picture: Back to the menu,", c.w / 2, 487, 15, text, pal::white, 0);
+  text_centered(c.cr, "Help shows this page, Pause stops the shift.", c.w / 2, 509, 15, text, pal::white, 0);
 }
 
 }  // namespace assetgen::art

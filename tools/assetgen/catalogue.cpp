@@ -109,6 +109,7 @@ constexpr std::array kImages = {
     ImageEntry{"DatImg087.dat", kSys, "helpscreen", 510, 580, 1, 1, true, kM, 1, 1, art::help_screen},
     ImageEntry{"DatImg088.dat", kSys, "moltrand", 120, 40, 0, 0, true, kM, 1, 1, art::moltrand},
     ImageEntry{"DatImg089.dat", kSys, "menubackground", 800, 600, 1, 1, false, kM, 1, 1, art::menu_background},
+    ImageEntry{"DatImg090.dat", kSys, "helpscreen-touch", 510, 580, 1, 1, true, kM, 1, 1, art::help_screen_touch},
 };
 
 constexpr std::array kSounds = {

@@ -27,4 +27,8 @@ bool showSystemError(const std::string&, const std::string&) { return false; }
 
 void announceGameEnded() {}
 
+bool soundDeviceMayBeProbed() { return true; }
+
+bool fullScreenByPage(bool) { return false; }
+
 }  // namespace platform

@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 
+#include "platform/system_shell.h"
+
 namespace platform {
 namespace {
 
@@ -69,8 +71,12 @@ std::vector<std::string> SdlAudio::deviceNames()
         const char* name = SDL_GetAudioDeviceName(i, 0);
         names.emplace_back(name ? name : "Sound device");
     }
-    // Some drivers cannot list devices but still have a default one: try it.
-    if (count < 0 || (count == 0 && SDL_GetCurrentAudioDriver())) {
+    // Some drivers cannot list devices but still have a default one: try it
+    // where the system lets a device be opened just to look.
+    const bool unlisted = count < 0 || (count == 0 && SDL_GetCurrentAudioDriver());
+    if (unlisted && !soundDeviceMayBeProbed()) {
+        names.emplace_back("Default sound device");
+    } else if (unlisted) {
         SDL_AudioSpec want{};
         want.freq = 44100;
         want.format = AUDIO_S16SYS;

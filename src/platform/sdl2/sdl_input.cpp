@@ -43,7 +43,8 @@ bool SdlInput::handle(const SDL_Event& event)
     case SDL_MOUSEMOTION: pointerMoved(event.motion); return true;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
-        if (lineUpPending_)
+        if (event.type == SDL_MOUSEBUTTONDOWN) pressedAt(event.button);
+        if (lineUp_ != LineUp::None)
             heldButtons_.push_back(event.button);
         else
             buttonChanged(event.button);
@@ -116,7 +117,7 @@ void SdlInput::followedPointerMoved(const SDL_MouseMotionEvent& motion)
     pointerX_ = motion.x;
     pointerY_ = motion.y;
     if (entered) startLineUp();
-    if (lineUpPending_) return;
+    if (lineUp_ == LineUp::Corner) return;
     const double x = mapping_.pictureX(motion.x), y = mapping_.pictureY(motion.y);
     const double inX = std::clamp(x, 0.0, mapping_.width - 1.0), inY = std::clamp(y, 0.0, mapping_.height - 1.0);
     motionRestX_ += inX - followedX_;
@@ -135,26 +136,46 @@ void SdlInput::followedPointerMoved(const SDL_MouseMotionEvent& motion)
     pastY_ = pastY;
 }
 
+void SdlInput::pressedAt(const SDL_MouseButtonEvent& button)
+{
+    // The game moves its cursor by itself (a new screen, the keys), and a
+    // touch screen's finger comes down anywhere without moving there first:
+    // each press lines the cursor up under the pointer before it counts.
+    if (!followPointer_ || lineUp_ != LineUp::None || SDL_GetRelativeMouseMode()) return;
+    pointerSeen_ = true;
+    pointerX_ = button.x;
+    pointerY_ = button.y;
+    startLineUp();
+}
+
 void SdlInput::startLineUp()
 {
     state_.mouse.dx = -kFar;
     state_.mouse.dy = -kFar;
     motionRestX_ = motionRestY_ = 0.0;
-    lineUpPending_ = true;
+    lineUp_ = LineUp::Corner;
 }
 
 void SdlInput::settle()
 {
-    // The reader clears the motion it takes: nothing is added while a
-    // line-up waits, so none left means the cursor is in the corner now.
-    if (!lineUpPending_ || state_.mouse.dx != 0 || state_.mouse.dy != 0) return;
-    lineUpPending_ = false;
-    followedX_ = followedY_ = 0.0;
-    pastX_ = pastY_ = true;  // the cursor sits against both sides already
-    SDL_MouseMotionEvent here{};
-    here.x = pointerX_;
-    here.y = pointerY_;
-    followedPointerMoved(here);
+    // The reader clears the motion it takes, so none left means the game
+    // has read the last step.
+    if (lineUp_ == LineUp::None || state_.mouse.dx != 0 || state_.mouse.dy != 0) return;
+    if (lineUp_ == LineUp::Corner) {
+        // The cursor is in the corner now: on to the pointer. Nothing else
+        // was added meanwhile.
+        lineUp_ = LineUp::Pointer;
+        followedX_ = followedY_ = 0.0;
+        pastX_ = pastY_ = true;  // the cursor sits against both sides already
+        SDL_MouseMotionEvent here{};
+        here.x = pointerX_;
+        here.y = pointerY_;
+        followedPointerMoved(here);
+        return;
+    }
+    // The cursor is under the pointer: the buttons count from here, a read
+    // later, since the game looks at a press before it moves its cursor.
+    lineUp_ = LineUp::None;
     for (const SDL_MouseButtonEvent& button : heldButtons_) buttonChanged(button);
     heldButtons_.clear();
 }
@@ -170,7 +191,7 @@ bool SdlInput::takePadKey(Event& event)
 void SdlInput::releaseAll()
 {
     motionRestX_ = motionRestY_ = 0.0;
-    lineUpPending_ = false;
+    lineUp_ = LineUp::None;
     heldButtons_.clear();
     pointerSeen_ = false;
     state_.keys.fill(0);

@@ -71,6 +71,7 @@ private:
     void pointerMoved(const SDL_MouseMotionEvent& motion);
     void followedPointerMoved(const SDL_MouseMotionEvent& motion);
     void buttonChanged(const SDL_MouseButtonEvent& button);
+    void pressedAt(const SDL_MouseButtonEvent& button);
     void startLineUp();
     void padButtonChanged(SDL_GameControllerButton button, bool down);
 
@@ -85,12 +86,15 @@ private:
     int pointerY_ = 0;
     // A followed pointer: the game's cursor only moves by motion, and the
     // game puts it where it likes (a new screen), so it is lined up where the
-    // pointer comes in, in two reads: motion far past the corner, then the
-    // pointer's position; buttons wait for the second. Then motion is what
+    // pointer comes in and at every press, in steps the game reads one
+    // after the other: motion far past the corner, then the pointer's
+    // position, then the buttons (the game looks at a press before it moves
+    // its cursor). Then motion is what
     // the pointer did within the picture, and a pointer going past an edge
     // pushes the cursor against it, which lines that side up again.
     bool followPointer_ = false;
-    bool lineUpPending_ = false;
+    enum class LineUp { None, Corner, Pointer };
+    LineUp lineUp_ = LineUp::None;
     std::deque<SDL_MouseButtonEvent> heldButtons_;
     double followedX_ = 0.0;  // the pointer within the picture, in picture pixels
     double followedY_ = 0.0;

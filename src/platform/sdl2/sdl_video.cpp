@@ -7,6 +7,7 @@
 #include "platform/picture_fit.h"
 #include "platform/sdl2/sdl_renderer_choice.h"
 #include "platform/sdl2/sdl_window_manager.h"
+#include "platform/system_shell.h"
 
 namespace platform {
 namespace {
@@ -52,6 +53,7 @@ SdlVideo::~SdlVideo()
 bool SdlVideo::setFullScreen(bool fullScreen)
 {
     invalidate();
+    if (fullScreenByPage(fullScreen)) return true;
     // A window still hidden does not change its mode on every desktop, so
     // the display shows itself when it takes over the screen.
     if (fullScreen && !window_.visible()) window_.show();

@@ -36,6 +36,10 @@ EM_JS(void, showErrorInPage, (const char* title, const char* text), {
     if (Module.showGameError) Module.showGameError(UTF8ToString(title), UTF8ToString(text));
 });
 
+EM_JS(void, askPageFullScreen, (int fullScreen), {
+    if (Module.setFullScreen) Module.setFullScreen(fullScreen !== 0);
+});
+
 EM_JS(void, tellPageGameEnded, (), {
     if (Module.gameEnded) Module.gameEnded();
 });
@@ -59,6 +63,19 @@ std::optional<std::pair<int, int>> windowSizeFromPage()
     const int width = pageCanvasWidth(), height = pageCanvasHeight();
     if (width <= 0 || height <= 0) return std::nullopt;
     return std::pair{width, height};
+}
+
+// The page's default sound device is there once the browser has audio; it is
+// opened for real when the game starts its sound.
+bool soundDeviceMayBeProbed() { return false; }
+
+// The page asks the browser for full screen on the player's next gesture and
+// fits the picture into it; the canvas and SDL's window stay as they are, so
+// nothing of SDL's is left for the browser to call back when it ends.
+bool fullScreenByPage(bool fullScreen)
+{
+    askPageFullScreen(fullScreen ? 1 : 0);
+    return true;
 }
 
 void waitForEvents(uint32_t timeoutMs) { waitForFrameOrTimeout(static_cast<int>(timeoutMs)); }

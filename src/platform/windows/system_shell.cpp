@@ -17,4 +17,8 @@ bool showSystemError(const std::string&, const std::string&) { return false; }
 
 void announceGameEnded() {}
 
+bool soundDeviceMayBeProbed() { return true; }
+
+bool fullScreenByPage(bool) { return false; }
+
 }  // namespace platform

@@ -197,14 +197,17 @@ TEST(SdlMouse, AFollowedPointerLinesTheCursorUpWhereItEntersAndAtTheSides)
     press.type = SDL_MOUSEBUTTONDOWN;
     press.button.type = SDL_MOUSEBUTTONDOWN;
     press.button.button = SDL_BUTTON_LEFT;
+    press.button.x = 300;
+    press.button.y = 200;
     input.handle(press);
     input.settle();
     EXPECT_EQ(raw.mouse.buttons[0], 0) << "the click waits until the cursor is under the pointer";
     const auto corner = read();
     EXPECT_LT(corner.first, -10000);
     EXPECT_LT(corner.second, -10000);
-    EXPECT_EQ(raw.mouse.buttons[0], 0x80);
+    EXPECT_EQ(raw.mouse.buttons[0], 0) << "the game looks at a press before it moves its cursor";
     EXPECT_EQ(read(), std::make_pair(130, 100));
+    EXPECT_EQ(raw.mouse.buttons[0], 0x80);
 
     moveTo(310, 200);
     EXPECT_EQ(read(), std::make_pair(5, 0)) << "then it moves with the pointer";
@@ -221,6 +224,19 @@ TEST(SdlMouse, AFollowedPointerLinesTheCursorUpWhereItEntersAndAtTheSides)
     moveTo(100, 300);
     EXPECT_LT(read().first, -10000) << "coming back into the window lines it up again";
     EXPECT_EQ(read(), std::make_pair(30, 150));
+
+    // The game may have moved its cursor since: every press lines it up
+    // again, also one that comes with no motion before it (a tap).
+    SDL_Event release = press;
+    release.type = release.button.type = SDL_MOUSEBUTTONUP;
+    input.handle(release);
+    read();
+    press.button.x = 340;
+    input.handle(press);
+    input.settle();
+    EXPECT_LT(read().first, -10000) << "a press sends the cursor into the corner first";
+    EXPECT_EQ(read(), std::make_pair(150, 100)) << "then under the pointer";
+    EXPECT_EQ(raw.mouse.pressed[0], 0x80) << "where the press counts";
 }
 
 }  // namespace

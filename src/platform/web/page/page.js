@@ -6,11 +6,11 @@
   var loading = document.getElementById('loading');
   var bar = document.getElementById('progress-bar');
 
-  // The largest whole factor that fits, as on the desktop; a window smaller
-  // than the picture shrinks it keeping its shape. Full screen is the
-  // game's own (it fills the screen and fits the picture itself).
+  // The largest whole factor that fits, as on the desktop, also in full
+  // screen; a window smaller than the picture shrinks it keeping its shape.
+  // A touch screen's layout is touch.js's.
   function fit() {
-    if (document.fullscreenElement) return;
+    if (document.documentElement.classList.contains('touch')) return;
     var ratio = window.devicePixelRatio || 1;
     var w = window.innerWidth * ratio, h = window.innerHeight * ratio;
     var factor = Math.floor(Math.min(w / canvas.width, h / canvas.height));
