@@ -15,8 +15,9 @@ as Vorbis would blur their clicks for a few bytes saved.
 writes OUT_DIR/FILE.z for every file of SOUND_DIR whose name matches PATTERN
 (for example "DatSnd*.dat"), OUT_DIR/FILE.ogg for the long ones, and
 OUT_DIR/sounds.json, the list the page reads: each file's name, packed size,
-the offset and length of its samples, and for a Vorbis one the file's size,
-its sample format and the bytes before and after its samples (base64). A
+the offset and length of its samples, and for a Vorbis one the file's size
+and SHA-256 (the page keeps what it decoded under it), its sample format and
+the bytes before and after its samples (base64). A
 packed file is the file deflated (zlib), with its samples replaced by the
 predictor's residuals, so the page can inflate it as it arrives.
 oggenc (vorbis-tools) encodes; with its stream serial fixed, the same
@@ -25,6 +26,7 @@ sounds give the same files every build.
 import array
 import base64
 import fnmatch
+import hashlib
 import json
 import os
 import struct
@@ -112,7 +114,8 @@ def main(args):
                 encoded = vorbis(data[start:start + length], channels, rate)
                 with open(os.path.join(out, name + '.ogg'), 'wb') as f:
                     f.write(encoded)
-                entry['vorbis'] = {'bytes': len(encoded), 'channels': channels, 'rate': rate,
+                entry['vorbis'] = {'bytes': len(encoded), 'sha256': hashlib.sha256(encoded).hexdigest(),
+                                   'channels': channels, 'rate': rate,
                                    'head': base64.b64encode(data[:start]).decode(),
                                    'tail': base64.b64encode(data[start + length:]).decode()}
         except ValueError as error:
