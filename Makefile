@@ -29,7 +29,7 @@ web:
 	@scripts/install-deps web
 	cmake --preset release
 	cmake --build --preset release -j$(JOBS) --target brindlecog-assetgen levelc
-	cmake --preset web $$(scripts/web-deps)
+	deps=$$(scripts/web-deps) && cmake --preset web $$deps
 	cmake --build --preset web -j$(JOBS)
 
 serve-web: web
@@ -57,7 +57,7 @@ windows:
 	@scripts/install-deps windows
 	cmake --preset release
 	cmake --build --preset release -j$(JOBS) --target brindlecog-assetgen levelc
-	cmake --preset windows -DBRINDLECOG_WINDOWS_DEPS="$$(scripts/windows-deps)"
+	deps=$$(scripts/windows-deps) && cmake --preset windows -DBRINDLECOG_WINDOWS_DEPS="$$deps"
 	cmake --build --preset windows -j$(JOBS)
 	scripts/windows-zip build/windows dist
 

@@ -11,14 +11,20 @@ set(CMAKE_RANLIB ${BRINDLECOG_MINGW_TRIPLE}-gcc-ranlib-posix CACHE FILEPATH "")
 
 # Libraries come from the compiler's own sysroot and from the dependency
 # folders the build was given (BRINDLECOG_WINDOWS_DEPS, a list of prefixes,
-# as scripts/windows-deps prints them), or else every one in the cache.
+# as scripts/windows-deps prints them), or else every finished one in the cache.
 if(NOT BRINDLECOG_WINDOWS_DEPS)
   if(DEFINED ENV{BRINDLECOG_DEPS_CACHE})
     set(_deps_cache "$ENV{BRINDLECOG_DEPS_CACHE}")
   else()
     set(_deps_cache "$ENV{HOME}/.cache/brindlecog-deps")
   endif()
-  file(GLOB BRINDLECOG_WINDOWS_DEPS LIST_DIRECTORIES true "${_deps_cache}/${BRINDLECOG_MINGW_TRIPLE}/[a-z]*")
+  # Only entries that scripts/windows-deps finished and vouched for.
+  file(GLOB _deps_built "${_deps_cache}/${BRINDLECOG_MINGW_TRIPLE}/[a-z]*/.built")
+  set(BRINDLECOG_WINDOWS_DEPS "")
+  foreach(_built IN LISTS _deps_built)
+    get_filename_component(_entry "${_built}" DIRECTORY)
+    list(APPEND BRINDLECOG_WINDOWS_DEPS "${_entry}")
+  endforeach()
 endif()
 set(CMAKE_FIND_ROOT_PATH /usr/${BRINDLECOG_MINGW_TRIPLE} ${BRINDLECOG_WINDOWS_DEPS})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
