@@ -62,7 +62,7 @@ self.addEventListener('message', event => {
 self.addEventListener('activate', event => {
   event.waitUntil((async () => {
     for (const name of await caches.keys())
-      if (name.startsWith('brindlecog-') && name !== CACHE) await caches.delete(name);
+      if (/^brindlecog-[0-9a-f]{16}$/.test(name) && name !== CACHE) await caches.delete(name);
     await self.clients.claim();
   })());
 });
