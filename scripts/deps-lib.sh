@@ -16,6 +16,7 @@
 
 deps_cache=${BRINDLECOG_DEPS_CACHE:-$HOME/.cache/brindlecog-deps}
 deps_patches="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/patches"
+deps_known="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/known-checks"
 
 # ccache when it is there, plain compiles when not; CCACHE= (empty) turns it off.
 deps_ccache=${CCACHE-$(command -v ccache || true)}
@@ -28,6 +29,8 @@ deps_lock() {
   mkdir -p "$deps_dir"
   exec {deps_lock_fd}>"$deps_dir/.lock"
   flock "$deps_lock_fd"
+  # With the lock held, a scratch folder is what a killed run left behind.
+  rm -rf "$deps_dir"/.build-*
 }
 
 # deps_recipe PACKAGE FUNCTION ARGS...: the hash naming an entry.
@@ -36,10 +39,30 @@ deps_recipe() {
   shift 2
   {
     declare -f "$how"
-    printf '%s\n' "$@"
+    # Paths into the cache name another entry, not a different recipe.
+    printf '%s\n' "${@//"$deps_cache"/<cache>}"
     "${deps_compiler[@]}" 2>&1 | head -n 1
     if [ -d "$deps_patches/$package" ]; then cat "$deps_patches/$package"/*.patch 2>/dev/null; fi
+    cat "$deps_known/$package"-*.cmake 2>/dev/null || true
   } | sha256sum | cut -c1-12
+}
+
+# deps_known_checks PACKAGE TARGET VERSION: prints the file of configure
+# results known for this package, version and compiler, if there is one.
+# Such a file names its source and compiler in comment lines.
+deps_known_checks() {
+  local file="$deps_known/$1-$2.cmake"
+  [ -f "$file" ] || return 0
+  grep -qxF "# source: $1 $3" "$file" || return 0
+  grep -qxF "# compiler: $("${deps_compiler[@]}" 2>&1 | head -n 1)" "$file" || return 0
+  echo "$file"
+}
+
+# deps_save_checks BUILD_DIR FILE: the configure results of a build, in the
+# form deps_known_checks hands back (without its two naming lines).
+deps_save_checks() {
+  grep -E '^(HAVE_[A-Za-z0-9_]*|STDC_HEADERS|LIBC_IS_GLIBC):INTERNAL=' "$1/CMakeCache.txt" |
+    sed -E 's/^([^:]*):INTERNAL=(.*)$/set(\1 "\2" CACHE INTERNAL "")/' >"$2"
 }
 
 # deps_entry_ok ENTRY: the entry's promised files are all there and not empty.

@@ -23,8 +23,15 @@ fresh_copy() {
   rm -rf "$work/cache"
   mkdir "$work/cache"
   cp -al "$filled/src" "$filled/apt" "$filled/$target" "$work/cache/"
+  # Locks of their own: a lock file's link would share the filled cache's lock.
+  rm -f "$work/cache/$target/.lock" "$work/cache/apt/.lock"
 }
-run() { BRINDLECOG_DEPS_CACHE="$work/cache" "$root/scripts/$script" >"$work/out" 2>"$work/err"; }
+run() {
+  local start=$SECONDS status=0
+  BRINDLECOG_DEPS_CACHE="$work/cache" "$root/scripts/$script" >"$work/out" 2>"$work/err" || status=$?
+  echo "deps test ($what): a run took $((SECONDS - start)) s" >&2
+  return $status
+}
 zlib_entry() { grep -o "[^;= ]*/$target/zlib-[^;/ ]*" "$work/out" | head -n 1; }
 
 # A broken entry (headers, no library) and one left by an older script are
@@ -35,6 +42,7 @@ entry=$(zlib_entry)
 [ -n "$entry" ] || fail "no zlib entry in the script's answer: $(cat "$work/out")"
 version=$(basename "$entry" | sed 's/^zlib-//; s/-[0-9a-f]*$//')
 find "$entry" -mindepth 1 ! -path "$entry/include" ! -path "$entry/include/zlib.h" -delete
+rm -rf "$work/cache/$target/zlib-$version"
 mkdir -p "$work/cache/$target/zlib-$version/include"
 cp "$entry/include/zlib.h" "$work/cache/$target/zlib-$version/include/"
 run || fail "a broken zlib entry made the run fail: $(tail -n 20 "$work/err")"
