@@ -10,8 +10,10 @@ file makes another version, which browsers see as a new worker, fetch in
 the background and keep beside the old release until the player reloads.
 
 The lossless sounds of the music (sounds/NAME.z where sounds.json names a
-Vorbis file for NAME) are only for browsers that cannot decode Vorbis: they
-are listed apart, as "later", so a first visit does not download them twice.
+Vorbis file for NAME) are only for browsers that cannot decode Vorbis, and
+the icons only for the browser's tab and an install (which fetches them
+itself): they are listed apart, as "later", kept once a page asks for them,
+so a first visit does not download them for nothing or twice.
 """
 import hashlib
 import json
@@ -48,6 +50,8 @@ def main(args):
             sounds = json.load(f)
     except (OSError, ValueError) as error:
         sys.exit(f'stamp_site.py: sounds/sounds.json: {error}')
+    for name in [name for name in files if name.startswith('icons/')]:
+        later[name] = files.pop(name)
     for entry in sounds:
         name = 'sounds/' + entry['name'] + '.z'
         if 'vorbis' in entry and name in files:

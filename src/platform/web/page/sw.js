@@ -9,8 +9,8 @@
 
 // The build writes the release into the next line (stamp_site.py): its
 // version, and the SHA-256 of every file, those fetched on install ("files")
-// and those kept only once a page asks for them ("later": sounds for browsers
-// that cannot decode the compressed ones).
+// and those kept only once a page asks for them ("later": the icons, and
+// sounds for browsers that cannot decode the compressed ones).
 const SITE = /*SITE*/null;
 const CACHE = 'brindlecog-' + SITE.version;
 const base = new URL('./', self.location).href;
