@@ -4,6 +4,7 @@
 
 #include "bmp_writer.h"
 #include "canvas.h"
+#include "icon.h"
 #include "raster.h"
 #include "sequencer.h"
 #include "synth.h"
@@ -12,6 +13,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
+#include <utility>
 #include <stdexcept>
 
 namespace {
@@ -120,3 +123,28 @@ TEST(AssetSequencer, RejectsScoresItCannotPlay) {
 }
 
 }  // namespace
+
+// A home screen cuts its own shape out of a maskable icon: the plate must
+// reach every corner, or the cut shape shows transparent bites.
+TEST(AssetIcon, TheMaskableIconFillsItsSquareAndTheRoundedOneLeavesCornersClear) {
+  const auto folder = std::filesystem::temp_directory_path();
+  const auto alpha_at = [](const std::filesystem::path& file, int x, int y) {
+    cairo_surface_t* png = cairo_image_surface_create_from_png(file.c_str());
+    EXPECT_EQ(cairo_surface_status(png), CAIRO_STATUS_SUCCESS) << file;
+    cairo_surface_flush(png);
+    const auto* row = cairo_image_surface_get_data(png) + y * cairo_image_surface_get_stride(png);
+    const std::uint32_t pixel = reinterpret_cast<const std::uint32_t*>(row)[x];
+    cairo_surface_destroy(png);
+    return pixel >> 24;
+  };
+  const auto maskable = folder / "brindlecog-maskable-test.png";
+  const auto rounded = folder / "brindlecog-rounded-test.png";
+  write_icon(maskable, 192, IconShape::Maskable);
+  write_icon(rounded, 192);
+  for (const auto& [x, y] : {std::pair{0, 0}, {191, 0}, {0, 191}, {191, 191}}) {
+    EXPECT_EQ(alpha_at(maskable, x, y), 255u);
+    EXPECT_EQ(alpha_at(rounded, x, y), 0u);
+  }
+  std::filesystem::remove(maskable);
+  std::filesystem::remove(rounded);
+}

@@ -144,10 +144,14 @@ def check(download, work):
         fail(download, "not a download this test knows")
         return
     tops = os.listdir(root)
-    if len(tops) != 1:
+    if kind == "web":
+        # A web zip holds the site itself, index.html at its root, as game portals want it.
+        folder = root
+    elif len(tops) != 1:
         fail(download, f"holds {len(tops)} folders, not one")
         return
-    folder = os.path.join(root, tops[0])
+    else:
+        folder = os.path.join(root, tops[0])
     licence = "LICENSE.txt" if kind == "web" else "LICENSE"
     for name in (licence, "THIRD-PARTY-NOTICES.txt"):
         if not os.path.isfile(os.path.join(folder, name)):
