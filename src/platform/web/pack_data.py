@@ -25,11 +25,15 @@ def main(args):
     os.makedirs(site, exist_ok=True)
     with tempfile.TemporaryDirectory() as scratch:
         package = os.path.join(scratch, 'brindlecog.data')
-        run = subprocess.run([packager, package,
-                              '--preload', f'{game}/SysData@/game/SysData', f'{game}/Levels@/game/Levels',
+        # Run from the scratch folder and named as the page fetches it: the
+        # loader keeps the name it was given, and a build must not name the
+        # folders it was made in (nor differ from one build to the next).
+        run = subprocess.run([packager, 'brindlecog.data',
+                              '--preload', f'{os.path.abspath(game)}/SysData@/game/SysData',
+                              f'{os.path.abspath(game)}/Levels@/game/Levels',
                               '--exclude', '*/DatSnd*.dat',
-                              f'--js-output={os.path.join(site, "brindlecog-data.js")}'],
-                             stdout=subprocess.DEVNULL, check=False)
+                              f'--js-output={os.path.abspath(os.path.join(site, "brindlecog-data.js"))}'],
+                             stdout=subprocess.DEVNULL, check=False, cwd=scratch)
         if run.returncode != 0:
             sys.exit(f'pack_data.py: the file packager failed ({run.returncode})')
         with open(package, 'rb') as f:
