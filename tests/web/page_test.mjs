@@ -132,7 +132,8 @@ const server = await serve(site);
   const titleMs = Date.now() - started;
   const titleBytes = server.bytes;
   console.log(`web: first title picture after ${titleMs} ms, ${(titleBytes / 1e6).toFixed(2)} MB downloaded`);
-  check(titleMs < 3000, 'the title shows within 3 s');
+  // The first visit fills the service worker's cache before the game starts.
+  check(titleMs < 5000, 'the title shows within 5 s');
   check(titleBytes <= 16e6, 'at most 16 MB downloaded for the title');
   check(await page.title() === 'Brindlecog', 'the page is titled Brindlecog');
   await shot(page, 'title.png');

@@ -12,7 +12,7 @@ the background and keep beside the old release until the player reloads.
 The lossless sounds of the music (sounds/NAME.z where sounds.json names a
 Vorbis file for NAME) are only for browsers that cannot decode Vorbis, and
 the icons only for the browser's tab and an install (which fetches them
-itself): they are listed apart, as "later", kept once a page asks for them,
+itself), the licences only for the page's "Licences" link: they are listed apart, as "later", kept once a page asks for them,
 so a first visit does not download them for nothing or twice.
 """
 import hashlib
@@ -52,6 +52,10 @@ def main(args):
         sys.exit(f'stamp_site.py: sounds/sounds.json: {error}')
     for name in [name for name in files if name.startswith('icons/')]:
         later[name] = files.pop(name)
+    # The licences are read by few, and only on the page's link.
+    for name in ('LICENSE.txt', 'THIRD-PARTY-NOTICES.txt'):
+        if name in files:
+            later[name] = files.pop(name)
     for entry in sounds:
         name = 'sounds/' + entry['name'] + '.z'
         if 'vorbis' in entry and name in files:
