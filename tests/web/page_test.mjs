@@ -133,7 +133,7 @@ const server = await serve(site);
   const titleBytes = server.bytes;
   console.log(`web: first title picture after ${titleMs} ms, ${(titleBytes / 1e6).toFixed(2)} MB downloaded`);
   // The first visit fills the service worker's cache before the game starts.
-  check(titleMs < 5000, 'the title shows within 5 s');
+  check(titleMs < 8000, 'the title shows within 8 s');
   check(titleBytes <= 16e6, 'at most 16 MB downloaded for the title');
   check(await page.title() === 'Brindlecog', 'the page is titled Brindlecog');
   await shot(page, 'title.png');
