@@ -4,9 +4,9 @@
 #include <benchmark/benchmark.h>
 
 #include "engine/input/input_controller.h"
-#include "platform/application.h"
-#include "platform/headless/headless_backend.h"
-#include "platform/keycodes.h"
+#include "platform/win32/application.h"
+#include "platform/backends/headless/headless_backend.h"
+#include "platform/backends/keycodes.h"
 
 namespace {
 

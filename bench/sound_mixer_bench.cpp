@@ -6,7 +6,7 @@
 #include <cmath>
 #include <vector>
 
-#include "platform/dsound/sound_mixer.h"
+#include "platform/win32/dsound/sound_mixer.h"
 
 namespace {
 

@@ -5,11 +5,11 @@
 #                    game's files in an LZ4-compressed data package and the
 #                    player's files in the browser's storage.
 set(BRINDLECOG_SITE_DIR "${CMAKE_BINARY_DIR}/site" CACHE PATH "Where the static files of the page are assembled")
-set(web_dir "${PROJECT_SOURCE_DIR}/src/platform/web")
+set(web_dir "${PROJECT_SOURCE_DIR}/src/platform/system/web")
 # SDL's audio asks for these JavaScript helpers, which the linker would
 # otherwise leave out.
 set(web_common_links -sALLOW_MEMORY_GROWTH=1 -sINITIAL_MEMORY=64MB -sTOTAL_STACK=1MB
-    "-sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=@${PROJECT_SOURCE_DIR}/src/platform/web/sdl_library_funcs.json")
+    "-sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=@${PROJECT_SOURCE_DIR}/src/platform/system/web/sdl_library_funcs.json")
 
 # Under Node the program sees the host's files as they are, so a recording or
 # a level file is named as on the desktop.

@@ -8,7 +8,7 @@
 #include "app/command_line.h"
 #include "app/game_session.h"
 #include "build_info.h"
-#include "platform/console.h"
+#include "platform/system/console.h"
 #include "runs/run_modes.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <sstream>
 #include <string>
 
-#include "platform/bitmap/bitmap.h"
+#include "platform/win32/bitmap/bitmap.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

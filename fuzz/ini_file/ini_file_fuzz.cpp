@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/ini_file.h"
+#include "platform/files/ini_file.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "app/screenshot.h"
 #include "app/user_folders.h"
 #include "gui/fx_choice.h"
-#include "platform/local_time.h"
+#include "platform/system/local_time.h"
 
 TDesktopHooks::TDesktopHooks(TfrmMain& form) : FForm(form)
 {

@@ -5,7 +5,7 @@
 // It sees the window's messages before the form does.
 #include <string>
 
-#include "platform/messages.h"
+#include "platform/win32/messages.h"
 
 class TfrmMain;
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "platform/application.h"
+#include "platform/win32/application.h"
 
 class TDTimer {
 public:

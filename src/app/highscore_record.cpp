@@ -4,10 +4,10 @@
 #include <ctime>
 #include <filesystem>
 
-#include "platform/atomic_file.h"
+#include "platform/files/atomic_file.h"
 #include "platform/errors.h"
-#include "platform/local_time.h"
-#include "platform/utf8_path.h"
+#include "platform/system/local_time.h"
+#include "platform/system/utf8_path.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "app/main_form.h"
 
-#include "platform/keycodes.h"
-#include "platform/messages.h"
+#include "platform/backends/keycodes.h"
+#include "platform/win32/messages.h"
 
 TfrmMain::TfrmMain(platform::Application& app)
     : Form(app), DTimer1(app), DDrawScreen1(app, *this), DInputController1(app), DSoundPlayer1(app.backend())

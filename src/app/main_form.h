@@ -24,7 +24,7 @@
 #include "gui/fx_edit_box.h"
 #include "gui/fx_gui.h"
 #include "gui/gui_media.h"
-#include "platform/form.h"
+#include "platform/win32/form.h"
 
 class TfrmMain : public platform::Form, public TGameHost {
 public:

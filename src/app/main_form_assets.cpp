@@ -4,7 +4,7 @@
 #include "app/main_form.h"
 #include "engine/sound/encrypt_simple.h"
 #include "engine/sound/wav.h"
-#include "platform/bitmap/bitmap.h"
+#include "platform/win32/bitmap/bitmap.h"
 #include "platform/errors.h"
 
 void TfrmMain::LoadImages()

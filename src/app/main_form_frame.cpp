@@ -3,7 +3,7 @@
 
 #include <optional>
 
-#include "platform/touch_play.h"
+#include "platform/system/touch_play.h"
 
 bool TfrmMain::FirstButtonDown() { return DInputController1.States().Contains(engine::input::stButton1); }
 

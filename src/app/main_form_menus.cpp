@@ -8,8 +8,8 @@
 #include "app/user_folders.h"
 #include "gui/fx_button.h"
 #include "gui/fx_choice.h"
-#include "platform/keycodes.h"
-#include "platform/touch_play.h"
+#include "platform/backends/keycodes.h"
+#include "platform/system/touch_play.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 
 #include "app/format_score.h"
 #include "app/main_form.h"
-#include "platform/touch_play.h"
-#include "platform/utf8_path.h"
+#include "platform/system/touch_play.h"
+#include "platform/system/utf8_path.h"
 
 void TfrmMain::CreateGameObjects()
 {

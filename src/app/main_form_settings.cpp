@@ -7,8 +7,8 @@
 #include "app/main_form.h"
 #include "app/user_folders.h"
 #include "platform/errors.h"
-#include "platform/ini_file.h"
-#include "platform/utf8_path.h"
+#include "platform/files/ini_file.h"
+#include "platform/system/utf8_path.h"
 
 namespace {
 const char* const kSection = "General";

@@ -4,11 +4,11 @@
 #include <filesystem>
 
 #include "engine/display/ddraw_screen.h"
-#include "platform/atomic_file.h"
+#include "platform/files/atomic_file.h"
 #include "platform/errors.h"
-#include "platform/frame_rgb.h"
-#include "platform/png_writer.h"
-#include "platform/utf8_path.h"
+#include "platform/backends/frame_rgb.h"
+#include "platform/files/png_writer.h"
+#include "platform/system/utf8_path.h"
 
 namespace fs = std::filesystem;
 

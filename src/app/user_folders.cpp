@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "platform/utf8_path.h"
+#include "platform/system/utf8_path.h"
 
 namespace {
 

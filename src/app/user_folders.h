@@ -6,7 +6,7 @@
 // player's configuration and picture folders instead.
 #include <string>
 
-#include "platform/player_folders.h"
+#include "platform/system/player_folders.h"
 
 // The marker file of a game folder that keeps the player's files itself.
 inline constexpr const char* kPortableMarker = "Brindlecog.portable";

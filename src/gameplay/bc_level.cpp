@@ -13,7 +13,7 @@
 #include "gameplay/pick_locations.h"
 #include "gameplay/recipes.h"
 #include "platform/errors.h"
-#include "platform/utf8_path.h"
+#include "platform/system/utf8_path.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <stdexcept>
 
 #include "app/game_session.h"
-#include "platform/headless/headless_backend.h"
+#include "platform/backends/headless/headless_backend.h"
 #include "runs/game_recorder.h"
 #include "runs/recording_file.h"
 #include "runs/scratch_folder.h"

@@ -12,7 +12,7 @@
 
 #include "app/game_session.h"
 #include "gameplay/game_random.h"
-#include "platform/headless/headless_backend.h"
+#include "platform/backends/headless/headless_backend.h"
 #include "runs/autoplay_strategy.h"
 
 class TfrmMain;

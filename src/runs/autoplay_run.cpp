@@ -2,8 +2,8 @@
 #include <exception>
 #include <filesystem>
 
-#include "platform/paths.h"
-#include "platform/utf8_path.h"
+#include "platform/system/paths.h"
+#include "platform/system/utf8_path.h"
 #include "runs/autoplay_level.h"
 #include "runs/run_modes.h"
 

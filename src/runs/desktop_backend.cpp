@@ -1,7 +1,7 @@
 #include <cstdio>
 #include <exception>
 
-#include "platform/sdl2/sdl_backend.h"
+#include "platform/backends/sdl2/sdl_backend.h"
 #include "runs/run_modes.h"
 
 std::unique_ptr<platform::Backend> StartDesktopBackend()

@@ -7,7 +7,7 @@
 
 #include "app/game_session.h"
 #include "app/main_form.h"
-#include "platform/utf8_path.h"
+#include "platform/system/utf8_path.h"
 #include "runs/game_digest.h"
 #include "runs/recording_backend.h"
 #include "runs/replay_backend.h"

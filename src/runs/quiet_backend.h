@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "platform/headless/headless_backend.h"
+#include "platform/backends/headless/headless_backend.h"
 
 class QuietBackend final : public platform::Backend {
 public:

@@ -6,7 +6,7 @@
 #include <span>
 #include <vector>
 
-#include "platform/raw_input.h"
+#include "platform/backends/raw_input.h"
 
 namespace recording {
 

@@ -3,7 +3,7 @@
 #include <exception>
 #include <memory>
 
-#include "platform/paths.h"
+#include "platform/system/paths.h"
 #include "runs/game_recorder.h"
 #include "runs/run_modes.h"
 

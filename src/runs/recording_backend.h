@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-#include "platform/backend.h"
+#include "platform/backends/backend.h"
 #include "runs/recording_file.h"
 
 namespace recording {

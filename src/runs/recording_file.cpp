@@ -8,7 +8,7 @@
 #include <fstream>
 #include <stdexcept>
 
-#include "platform/utf8_path.h"
+#include "platform/system/utf8_path.h"
 
 namespace recording {
 namespace {

@@ -23,10 +23,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/audio.h"
-#include "platform/events.h"
-#include "platform/video.h"
-#include "platform/window.h"
+#include "platform/backends/audio.h"
+#include "platform/backends/events.h"
+#include "platform/backends/video.h"
+#include "platform/backends/window.h"
 #include "runs/byte_codec.h"
 
 namespace recording {

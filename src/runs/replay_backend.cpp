@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "platform/headless/headless_window.h"
+#include "platform/backends/headless/headless_window.h"
 #include "runs/raw_input_codec.h"
 
 namespace recording {

@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/backend.h"
+#include "platform/backends/backend.h"
 #include "runs/recording_file.h"
 
 namespace recording {

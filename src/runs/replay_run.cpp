@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <exception>
 
-#include "platform/paths.h"
+#include "platform/system/paths.h"
 #include "runs/game_recorder.h"
 #include "runs/run_modes.h"
 

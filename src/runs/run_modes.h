@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "app/command_line.h"
-#include "platform/backend.h"
+#include "platform/backends/backend.h"
 
 int RunAutoplay(const AutoplayOptions& options);
 int RunRecord(const RecordOptions& options);

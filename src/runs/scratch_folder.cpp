@@ -6,7 +6,7 @@
 #include <stdexcept>
 
 #include "app/user_folders.h"
-#include "platform/utf8_path.h"
+#include "platform/system/utf8_path.h"
 
 namespace fs = std::filesystem;
 

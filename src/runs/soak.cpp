@@ -9,8 +9,8 @@
 
 #include "app/game_session.h"
 #include "app/main_form.h"
-#include "platform/process_memory.h"
-#include "platform/stop_signals.h"
+#include "platform/system/process_memory.h"
+#include "platform/system/stop_signals.h"
 #include "runs/quiet_backend.h"
 #include "runs/scratch_folder.h"
 #include "runs/soak_faults.h"

@@ -3,7 +3,7 @@
 #include <fstream>
 
 #include "app/highscore_record.h"
-#include "platform/file_faults.h"
+#include "platform/system/file_faults.h"
 
 namespace fs = std::filesystem;
 

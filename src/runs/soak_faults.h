@@ -9,7 +9,7 @@
 #include <random>
 #include <string>
 
-#include "platform/headless/headless_backend.h"
+#include "platform/backends/headless/headless_backend.h"
 
 class SoakFaults {
 public:

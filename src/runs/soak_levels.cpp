@@ -5,7 +5,7 @@
 
 #include "gameplay/level_file.h"
 #include "gameplay/recipes.h"
-#include "platform/utf8_path.h"
+#include "platform/system/utf8_path.h"
 #include "runs/scratch_folder.h"
 
 namespace fs = std::filesystem;

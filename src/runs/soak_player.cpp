@@ -6,7 +6,7 @@
 
 #include "app/main_form.h"
 #include "gameplay/recipes.h"
-#include "platform/keycodes.h"
+#include "platform/backends/keycodes.h"
 
 namespace dik = platform::dik;
 

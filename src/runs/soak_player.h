@@ -10,7 +10,7 @@
 #include <random>
 #include <vector>
 
-#include "platform/headless/headless_backend.h"
+#include "platform/backends/headless/headless_backend.h"
 
 class TfrmMain;
 

@@ -4,7 +4,7 @@
 
 #include "app/highscore_record.h"
 #include "app/main_form.h"
-#include "platform/utf8_path.h"
+#include "platform/system/utf8_path.h"
 
 namespace fs = std::filesystem;
 

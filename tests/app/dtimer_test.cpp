@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "platform/application.h"
-#include "platform/headless/headless_backend.h"
+#include "platform/win32/application.h"
+#include "platform/backends/headless/headless_backend.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 
 #include <filesystem>
 
-#include "platform/application.h"
+#include "platform/win32/application.h"
 #include "platform/errors.h"
-#include "platform/headless/headless_backend.h"
-#include "platform/keycodes.h"
+#include "platform/backends/headless/headless_backend.h"
+#include "platform/backends/keycodes.h"
 #include "support/game_folder.h"
 
 namespace {

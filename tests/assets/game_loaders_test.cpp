@@ -9,7 +9,7 @@
 #include "engine/display/image_list.h"
 #include "engine/sound/encrypt_simple.h"
 #include "engine/sound/wav.h"
-#include "platform/bitmap/bitmap.h"
+#include "platform/win32/bitmap/bitmap.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "app/game_session.h"
 #include "app/main_form.h"
 #include "e2e/support/frame_ink.h"
-#include "platform/headless/headless_backend.h"
+#include "platform/backends/headless/headless_backend.h"
 #include "support/game_folder.h"
 
 TEST(DisplayEndToEnd, FrameRateTextShowsWhenAskedFor)

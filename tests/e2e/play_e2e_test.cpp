@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "e2e/support/floor_player.h"
-#include "platform/keycodes.h"
+#include "platform/backends/keycodes.h"
 #include "support/game_folder.h"
 #include "support/level_files.h"
 

@@ -4,8 +4,8 @@
 
 #include "app/game_session.h"
 #include "app/main_form.h"
-#include "platform/headless/headless_backend.h"
-#include "platform/keycodes.h"
+#include "platform/backends/headless/headless_backend.h"
+#include "platform/backends/keycodes.h"
 #include "support/game_folder.h"
 
 namespace {

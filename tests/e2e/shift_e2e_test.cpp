@@ -4,7 +4,7 @@
 
 #include "e2e/support/floor_player.h"
 #include "e2e/support/frame_ink.h"
-#include "platform/keycodes.h"
+#include "platform/backends/keycodes.h"
 #include "support/game_folder.h"
 #include "support/level_files.h"
 

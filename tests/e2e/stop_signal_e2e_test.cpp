@@ -8,8 +8,8 @@
 #include <filesystem>
 
 #include "e2e/support/floor_player.h"
-#include "platform/headless/headless_backend.h"
-#include "platform/stop_signals.h"
+#include "platform/backends/headless/headless_backend.h"
+#include "platform/system/stop_signals.h"
 #include "support/game_folder.h"
 #include "support/level_files.h"
 

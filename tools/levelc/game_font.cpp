@@ -6,7 +6,7 @@
 #include "engine/sound/encrypt_simple.h"
 #include "gui/fx_bitmap_font.h"
 #include "gui/gui_ports.h"
-#include "platform/bitmap/bitmap.h"
+#include "platform/win32/bitmap/bitmap.h"
 
 // The font picture as the image list would cut it, drawing nowhere.
 class TGameFont::TPicture final : public TFXImage {

@@ -11,7 +11,7 @@
 
 #include "level_checks.h"
 #include "lev_reading.h"
-#include "platform/atomic_file.h"
+#include "platform/files/atomic_file.h"
 #include "source_parser.h"
 #include "source_writer.h"
 

@@ -1,7 +1,7 @@
 #include "engine/display/dd_check.h"
 
-#include "platform/backend.h"
-#include "platform/ddraw/ddraw_errors.h"
+#include "platform/backends/backend.h"
+#include "platform/win32/ddraw/ddraw_errors.h"
 
 void DDCheck(platform::ddraw::HRESULT result, const std::string& context)
 {

@@ -3,8 +3,8 @@
 // naming where it happened and what DirectDraw said.
 #include <string>
 
-#include "platform/backend.h"
-#include "platform/ddraw/ddraw_types.h"
+#include "platform/backends/backend.h"
+#include "platform/win32/ddraw/ddraw_types.h"
 #include "platform/errors.h"
 
 // Raises platform::Exception "Error in: " + context + "\r" + the description

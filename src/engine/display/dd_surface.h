@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <memory>
 
-#include "platform/ddraw/ddraw.h"
-#include "platform/gdi/canvas.h"
-#include "platform/gdi/gdi_bitmap.h"
+#include "platform/win32/ddraw/ddraw.h"
+#include "platform/win32/gdi/canvas.h"
+#include "platform/win32/gdi/gdi_bitmap.h"
 
 using TRect = platform::Rect;
 using TColor = int32_t;  // 00BBGGRR

@@ -6,8 +6,8 @@
 #include <memory>
 
 #include "engine/display/dd_surface.h"
-#include "platform/ddraw/ddraw.h"
-#include "platform/form.h"
+#include "platform/win32/ddraw/ddraw.h"
+#include "platform/win32/form.h"
 
 class TDDraw {
 public:

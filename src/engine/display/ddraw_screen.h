@@ -16,9 +16,9 @@
 #include "engine/display/dd_surface.h"
 #include "engine/display/ddraw_binding.h"
 #include "engine/display/display_modes.h"
-#include "platform/application.h"
+#include "platform/win32/application.h"
 #include "platform/errors.h"
-#include "platform/form.h"
+#include "platform/win32/form.h"
 
 using EPlatformError = platform::Exception;
 BRINDLECOG_ERROR_CLASS(EDDrawScreenError, EPlatformError);

@@ -11,7 +11,7 @@
 
 #include "engine/display/dd_surface.h"
 #include "engine/display/ddraw_screen.h"
-#include "platform/bitmap/bitmap.h"
+#include "platform/win32/bitmap/bitmap.h"
 
 BRINDLECOG_ERROR_CLASS(EDImageListError, EPlatformError);
 

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "engine/input/dinput_device_generations.h"
-#include "platform/dinput/dinput_result.h"
+#include "platform/win32/dinput/dinput_result.h"
 
 namespace engine::input {
 namespace {

@@ -13,8 +13,8 @@
 #include "engine/input/joystick.h"
 #include "engine/input/keyboard.h"
 #include "engine/input/mouse.h"
-#include "platform/application.h"
-#include "platform/dinput/dinput_runtime.h"
+#include "platform/win32/application.h"
+#include "platform/win32/dinput/dinput_runtime.h"
 
 namespace engine::input {
 

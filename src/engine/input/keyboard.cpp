@@ -1,6 +1,6 @@
 #include "engine/input/keyboard.h"
 
-#include "platform/keycodes.h"
+#include "platform/backends/keycodes.h"
 
 namespace engine::input {
 

@@ -8,7 +8,7 @@
 
 #include "engine/input/dinput_binding.h"
 #include "engine/input/input_states.h"
-#include "platform/dinput/dinput_types.h"
+#include "platform/win32/dinput/dinput_types.h"
 
 namespace engine::input {
 

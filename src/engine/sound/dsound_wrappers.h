@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <memory>
 
-#include "platform/audio.h"
-#include "platform/dsound/direct_sound.h"
+#include "platform/backends/audio.h"
+#include "platform/win32/dsound/direct_sound.h"
 
 class TWav;
 namespace platform {

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "platform/errors.h"
-#include "platform/utf8_path.h"
+#include "platform/system/utf8_path.h"
 
 std::ifstream TEncryptSimple::OpenPrefixed(const std::string& fileName)
 {

@@ -1,6 +1,6 @@
 #include "engine/sound/encrypt_simple.h"
 
-#include "platform/bitmap/bitmap.h"
+#include "platform/win32/bitmap/bitmap.h"
 
 std::unique_ptr<platform::TBitmap> TEncryptSimple::LoadBitmapFile(const std::string& fileName)
 {

@@ -3,7 +3,7 @@
 // set-up calls.
 #include <string>
 
-#include "platform/dsound/dsound_types.h"
+#include "platform/win32/dsound/dsound_types.h"
 #include "platform/errors.h"
 
 class EDSoundPlayerError : public platform::Exception {

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "engine/sound/sound_list.h"
-#include "platform/backend.h"
+#include "platform/backends/backend.h"
 
 namespace ds = platform::dsound;
 

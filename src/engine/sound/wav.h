@@ -11,7 +11,7 @@
 #include <ostream>
 #include <vector>
 
-#include "platform/dsound/dsound_types.h"
+#include "platform/win32/dsound/dsound_types.h"
 
 class TWav {
 public:

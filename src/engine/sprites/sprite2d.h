@@ -4,7 +4,7 @@
 // leaves it when it is destroyed; the engine itself never owns it.
 #include <cstdint>
 
-#include "platform/window.h"
+#include "platform/backends/window.h"
 
 class TDSpriteEngine2D;
 class TImageCollectionItem;

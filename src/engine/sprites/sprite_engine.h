@@ -7,7 +7,7 @@
 
 #include "engine/display/ddraw_screen.h"
 #include "engine/sprites/sprite2d.h"
-#include "platform/window.h"
+#include "platform/backends/window.h"
 
 class TDSpriteEngine2D final : public TDDrawScreenSpriteEngine {
 public:

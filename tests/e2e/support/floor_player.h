@@ -11,7 +11,7 @@
 
 #include "app/game_session.h"
 #include "app/main_form.h"
-#include "platform/headless/headless_backend.h"
+#include "platform/backends/headless/headless_backend.h"
 
 class FloorPlayer {
 public:

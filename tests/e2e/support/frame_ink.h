@@ -1,6 +1,6 @@
 #pragma once
 // How much of a rectangle of the last presented frame is not black.
-#include "platform/headless/headless_video.h"
+#include "platform/backends/headless/headless_video.h"
 
 inline int InkIn(const platform::HeadlessVideo& video, int x0, int y0, int x1, int y1)
 {

@@ -5,8 +5,8 @@
 #include <functional>
 #include <string>
 
-#include "platform/headless/headless_backend.h"
-#include "platform/keycodes.h"
+#include "platform/backends/headless/headless_backend.h"
+#include "platform/backends/keycodes.h"
 
 class PlayerScript {
 public:

@@ -2,7 +2,7 @@
 #include "input_test_support.h"
 
 #include "platform/errors.h"
-#include "platform/keycodes.h"
+#include "platform/backends/keycodes.h"
 
 using namespace input_test;
 namespace dik = platform::dik;

@@ -5,7 +5,7 @@
 
 #include "engine/sound/sound_list.h"
 #include "engine/sound/sound_player.h"
-#include "platform/headless/headless_backend.h"
+#include "platform/backends/headless/headless_backend.h"
 #include "wav_bytes.h"
 
 namespace {

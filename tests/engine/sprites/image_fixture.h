@@ -7,7 +7,7 @@
 
 #include "engine/display/image_list.h"
 #include "engine/sprites/sprite_fixture.h"
-#include "platform/bitmap/bitmap.h"
+#include "platform/win32/bitmap/bitmap.h"
 
 // TColor values (00BBGGRR) and their 565 forms.
 inline constexpr TColor kRed = 0x0000FF, kGreen = 0x00FF00, kBlue = 0xFF0000, kWhite = 0xFFFFFF, kKey = 0x000000;

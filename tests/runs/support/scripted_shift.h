@@ -8,7 +8,7 @@
 #include <string>
 
 #include "e2e/support/floor_player.h"
-#include "platform/keycodes.h"
+#include "platform/backends/keycodes.h"
 #include "runs/game_recorder.h"
 #include "support/game_folder.h"
 #include "support/level_files.h"

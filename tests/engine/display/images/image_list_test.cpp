@@ -4,7 +4,7 @@
 
 #include "../screen/screen_fixture.h"
 #include "engine/display/image_list.h"
-#include "platform/bitmap/bmp_test_files.h"
+#include "platform/win32/bitmap/bmp_test_files.h"
 
 namespace {
 

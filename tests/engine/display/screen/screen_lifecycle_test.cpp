@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "engine/display/dd_check.h"
-#include "platform/keycodes.h"
+#include "platform/backends/keycodes.h"
 #include "screen_fixture.h"
 
 namespace {

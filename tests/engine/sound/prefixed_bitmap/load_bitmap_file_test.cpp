@@ -6,7 +6,7 @@
 #include <random>
 
 #include "engine/sound/encrypt_simple.h"
-#include "platform/bitmap/bitmap.h"
+#include "platform/win32/bitmap/bitmap.h"
 
 namespace {
 
@@ -32,7 +32,7 @@ protected:
         out.write(body.data(), static_cast<std::streamsize>(body.size()));
         return path;
     }
-    std::vector<char> bmp = readAll(fs::path(BRINDLECOG_SOURCE_DIR) / "tests/platform/bitmap/data/pal8.bmp");
+    std::vector<char> bmp = readAll(fs::path(BRINDLECOG_SOURCE_DIR) / "tests/platform/win32/bitmap/data/pal8.bmp");
 };
 
 TEST_F(LoadBitmapFile, AnyHundredAndOneBytesInFrontAreSkipped)

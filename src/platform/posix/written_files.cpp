@@ -1,7 +1,0 @@
-#include "platform/written_files.h"
-
-namespace platform {
-
-void fileWritten(const std::string&) {}
-
-}  // namespace platform

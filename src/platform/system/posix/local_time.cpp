@@ -1,0 +1,12 @@
+#include "platform/system/local_time.h"
+
+namespace platform {
+
+std::tm localTime(std::time_t when)
+{
+    std::tm local{};
+    ::localtime_r(&when, &local);
+    return local;
+}
+
+}  // namespace platform

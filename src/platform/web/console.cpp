@@ -1,8 +1,0 @@
-#include "platform/console.h"
-
-namespace platform {
-
-// Standard output and error are the ones the program was started with.
-void useStartingConsole() {}
-
-}  // namespace platform
