@@ -3,19 +3,9 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/geometry.h"
+
 namespace platform {
-
-struct Rect {
-    int left = 0, top = 0, right = 0, bottom = 0;
-    int width() const { return right - left; }
-    int height() const { return bottom - top; }
-    friend bool operator==(const Rect&, const Rect&) = default;
-};
-
-struct Point {
-    int x = 0, y = 0;
-    friend bool operator==(const Point&, const Point&) = default;
-};
 
 enum class BorderStyle { None, Single, Sizeable, Dialog, ToolWindow, SizeToolWin };
 

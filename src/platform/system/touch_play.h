@@ -6,7 +6,7 @@
 // A desktop answers no and ignores the rest.
 #include <optional>
 
-#include "platform/backends/window.h"
+#include "platform/geometry.h"
 
 namespace platform {
 
