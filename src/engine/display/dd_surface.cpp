@@ -303,7 +303,7 @@ void TDDrawSurface7::SetPixel(int x, int y, TColor color)
     case 8:
     case 16:
     case 24:
-    case 32: dd::writePixel(at, bits / 8, value); break;
+    case 32: platform::writePixel(at, bits / 8, value); break;
     default: break;
     }
     FLastColor = color;

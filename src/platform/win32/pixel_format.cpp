@@ -3,7 +3,7 @@
 #include <cstring>
 #include <limits>
 
-namespace platform::ddraw {
+namespace platform {
 
 SurfaceFormat formatForBits(int bitsPerPixel)
 {
@@ -19,17 +19,6 @@ SurfaceFormat formatForBits(int bitsPerPixel)
 bool isSupportedDepth(int bitsPerPixel)
 {
     return bitsPerPixel == 8 || bitsPerPixel == 15 || bitsPerPixel == 16 || bitsPerPixel == 24 || bitsPerPixel == 32;
-}
-
-DDPIXELFORMAT describe(const SurfaceFormat& format)
-{
-    DDPIXELFORMAT pf;
-    pf.dwFlags = format.layout == PixelLayout::Indexed8 ? (DDPF_RGB | DDPF_PALETTEINDEXED8) : DDPF_RGB;
-    pf.dwRGBBitCount = static_cast<uint32_t>(format.bitsPerPixel);
-    pf.dwRBitMask = format.redMask;
-    pf.dwGBitMask = format.greenMask;
-    pf.dwBBitMask = format.blueMask;
-    return pf;
 }
 
 namespace {
@@ -165,4 +154,4 @@ void writePixel(uint8_t* at, int bytes, uint32_t value)
     for (int i = 0; i < bytes; ++i) at[i] = static_cast<uint8_t>(value >> (8 * i));
 }
 
-}  // namespace platform::ddraw
+}  // namespace platform

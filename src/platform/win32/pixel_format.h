@@ -1,12 +1,12 @@
 #pragma once
 // The pixel layouts surfaces are stored in, and the conversions between
-// native pixel values and GDI colours (00BBGGRR).
+// native pixel values and GDI colours (00BBGGRR): shared by DirectDraw's
+// surfaces and the GDI device contexts drawing on their pixels.
 #include <cstdint>
 
-#include "platform/win32/ddraw/ddraw_types.h"
 #include "platform/backends/video.h"
 
-namespace platform::ddraw {
+namespace platform {
 
 struct SurfaceFormat {
     PixelLayout layout = PixelLayout::Rgb565;
@@ -21,8 +21,6 @@ struct SurfaceFormat {
 // 16 is 565, 24 packed B,G,R bytes, 32 X,R,G,B. Other depths give 565.
 SurfaceFormat formatForBits(int bitsPerPixel);
 bool isSupportedDepth(int bitsPerPixel);
-
-DDPIXELFORMAT describe(const SurfaceFormat& format);
 
 // GDI's conversion: keeps the top bits of each channel (no rounding); 8-bit
 // surfaces take the nearest palette entry. `palette` holds 256 00RRGGBB.
@@ -40,4 +38,4 @@ void nativeRowFromBgr24(const SurfaceFormat& format, const uint8_t* bgr, uint8_t
 uint32_t readPixel(const uint8_t* at, int bytes);
 void writePixel(uint8_t* at, int bytes, uint32_t value);
 
-}  // namespace platform::ddraw
+}  // namespace platform

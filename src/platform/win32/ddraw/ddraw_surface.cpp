@@ -11,6 +11,17 @@
 
 namespace platform::ddraw {
 
+DDPIXELFORMAT describe(const SurfaceFormat& format)
+{
+    DDPIXELFORMAT pf;
+    pf.dwFlags = format.layout == PixelLayout::Indexed8 ? (DDPF_RGB | DDPF_PALETTEINDEXED8) : DDPF_RGB;
+    pf.dwRGBBitCount = static_cast<uint32_t>(format.bitsPerPixel);
+    pf.dwRBitMask = format.redMask;
+    pf.dwGBitMask = format.greenMask;
+    pf.dwBBitMask = format.blueMask;
+    return pf;
+}
+
 // Opaque runs of this surface as a keyed source. Built only once the pixels
 // have stayed the same for two keyed copies, so a surface that is drawn on
 // between copies never pays for a scan it cannot reuse.

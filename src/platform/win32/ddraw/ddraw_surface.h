@@ -18,6 +18,9 @@ namespace platform::ddraw {
 
 class DisplayDevice;
 
+// How a surface of this format describes its pixels to the game.
+DDPIXELFORMAT describe(const SurfaceFormat& format);
+
 class DirectDrawSurface : public std::enable_shared_from_this<DirectDrawSurface> {
 public:
     DirectDrawSurface(std::shared_ptr<DisplayDevice> device, int width, int height, uint32_t caps);

@@ -4,11 +4,6 @@
 
 namespace platform::gdi {
 
-using ddraw::colorRefFromNative;
-using ddraw::nativeFromColorRef;
-using ddraw::readPixel;
-using ddraw::writePixel;
-
 DeviceContext::DeviceContext(PixelTarget target, FontCache* fonts) : target_(target), fonts_(fonts) {}
 
 HBITMAP DeviceContext::selectObject(HBITMAP bitmap)
@@ -142,7 +137,7 @@ void DeviceContext::copyBitmapRows(const Rect& dst, const Bitmap& bitmap, const 
     for (int j = top; j < bottom; ++j) {
         uint8_t* row = target_.pixels + static_cast<std::ptrdiff_t>(dst.top + j) * target_.pitch;
         const uint8_t* from = bitmap.row(src.top + j) + static_cast<std::ptrdiff_t>(src.left + left) * 3;
-        ddraw::nativeRowFromBgr24(target_.format, from, row + static_cast<std::ptrdiff_t>(dst.left + left) * bpp,
+        nativeRowFromBgr24(target_.format, from, row + static_cast<std::ptrdiff_t>(dst.left + left) * bpp,
                                   right - left, target_.palette);
     }
 }

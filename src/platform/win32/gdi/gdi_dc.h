@@ -22,7 +22,7 @@ struct PixelTarget {
     int width = 0;
     int height = 0;
     int pitch = 0;
-    ddraw::SurfaceFormat format;
+    SurfaceFormat format;
     const uint32_t* palette = nullptr;  // 256 entries 00RRGGBB, 8-bit only
 };
 

@@ -46,7 +46,7 @@ inline uint32_t nativeAt(TDDrawSurface& s, int x, int y)
     platform::ddraw::DDSURFACEDESC2 d;
     const TRect r{x, y, x + 1, y + 1};
     if (s.Surface()->Lock(&r, d, platform::ddraw::DDLOCK_WAIT) != 0) return 0xDEADBEEF;
-    const uint32_t v = platform::ddraw::readPixel(static_cast<uint8_t*>(d.lpSurface),
+    const uint32_t v = platform::readPixel(static_cast<uint8_t*>(d.lpSurface),
                                                   int(d.ddpfPixelFormat.dwRGBBitCount + 7) / 8);
     s.Surface()->Unlock(nullptr);
     return v;

@@ -12,11 +12,11 @@
 
 namespace {
 
-using platform::ddraw::formatForBits;
-using platform::ddraw::nativeFromColorRef;
-using platform::ddraw::nativeRowFromBgr24;
-using platform::ddraw::readPixel;
-using platform::ddraw::SurfaceFormat;
+using platform::formatForBits;
+using platform::nativeFromColorRef;
+using platform::nativeRowFromBgr24;
+using platform::readPixel;
+using platform::SurfaceFormat;
 
 // Blue, green, red bytes for every value of each channel on its own and of
 // all three together, then random colours.

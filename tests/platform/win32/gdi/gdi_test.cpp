@@ -16,7 +16,7 @@ struct Memory565 {
     PixelTarget target;
     Memory565(int w, int h) : pixels(std::size_t(w) * h * 2, 0)
     {
-        target = {pixels.data(), w, h, w * 2, platform::ddraw::formatForBits(16), nullptr};
+        target = {pixels.data(), w, h, w * 2, platform::formatForBits(16), nullptr};
     }
     uint16_t at(int x, int y) const
     {
