@@ -24,8 +24,4 @@ inline constexpr uint8_t Escape = 0x01, Key1 = 0x02, Key2 = 0x03, Key3 = 0x04, K
     Next = 0xD1, Insert = 0xD2, Delete = 0xD3, LWin = 0xDB, RWin = 0xDC, Apps = 0xDD;
 }  // namespace dik
 
-// The Windows virtual-key code a key with this scan code reports in key
-// messages (0 for codes no key produces).
-int dikToVirtualKey(uint8_t scanCode);
-
 }  // namespace platform

@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "platform/errors.h"
-#include "platform/win32/form.h"
 #include "platform/backends/keycodes.h"
 #include "platform/system/paths.h"
+#include "platform/win32/virtual_keys.h"
 
 namespace platform {
 namespace {

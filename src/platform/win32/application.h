@@ -12,8 +12,6 @@
 
 namespace platform {
 
-class Form;
-
 class Application {
 public:
     // Called whenever the message queue is empty; sets `done` to false to be
@@ -30,8 +28,8 @@ public:
     Backend& backend() { return backend_; }
     Clock& clock() { return backend_.clock(); }
 
-    void setMainForm(Form* form) { mainForm_ = form; }
-    Form* mainForm() const { return mainForm_; }
+    void setMainForm(MessageTarget* form) { mainForm_ = form; }
+    MessageTarget* mainForm() const { return mainForm_; }
 
     // The idle handler (one at a time, like the platform's OnIdle).
     void setOnIdle(IdleHandler handler) { onIdle_ = std::move(handler); }
@@ -80,7 +78,7 @@ private:
     };
 
     Backend& backend_;
-    Form* mainForm_ = nullptr;
+    MessageTarget* mainForm_ = nullptr;
     IdleHandler onIdle_;
     ExceptionHandler onException_;
     std::vector<Hook> hooks_;

@@ -13,7 +13,7 @@ namespace platform {
 
 enum class CloseAction { None, Hide, Free, Minimize };
 
-class Form {
+class Form : public MessageTarget {
 public:
     using WindowProc = std::function<void(Message&)>;
 
@@ -45,7 +45,7 @@ public:
     // gives the old one back when it goes.
     const WindowProc& windowProc() const { return windowProc_; }
     void setWindowProc(WindowProc proc);
-    void perform(Message& message);
+    void perform(Message& message) override;
     // What the form does with a message when nobody replaced its procedure.
     void defaultWindowProc(Message& message);
 

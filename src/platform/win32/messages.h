@@ -12,6 +12,16 @@ struct Message {
     intptr_t result = 0;
 };
 
+// What the application delivers its messages to: the main form. The form
+// registers itself, so the message loop needs nothing else of it.
+class MessageTarget {
+public:
+    virtual void perform(Message& message) = 0;
+
+protected:
+    ~MessageTarget() = default;
+};
+
 inline constexpr uint32_t WM_MOVE = 0x0003;
 inline constexpr uint32_t WM_SIZE = 0x0005;
 inline constexpr uint32_t WM_ACTIVATE = 0x0006;

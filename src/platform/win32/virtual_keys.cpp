@@ -1,3 +1,5 @@
+#include "platform/win32/virtual_keys.h"
+
 #include "platform/backends/keycodes.h"
 
 #include <array>
