@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "engine/display/ddraw_screen.h"
-#include "platform/win32/form.h"
 #include "platform/backends/headless/headless_backend.h"
+#include "platform/win32/form.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <benchmark/benchmark.h>
 
 #include "engine/input/input_controller.h"
-#include "platform/win32/application.h"
 #include "platform/backends/headless/headless_backend.h"
 #include "platform/backends/keycodes.h"
+#include "platform/win32/application.h"
 
 namespace {
 

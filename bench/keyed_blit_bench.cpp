@@ -21,10 +21,10 @@
 
 #include "engine/display/ddraw_screen.h"
 #include "engine/display/image_list.h"
+#include "platform/backends/headless/headless_backend.h"
 #include "platform/win32/application.h"
 #include "platform/win32/bitmap/keyed_runs.h"
 #include "platform/win32/form.h"
-#include "platform/backends/headless/headless_backend.h"
 
 namespace {
 

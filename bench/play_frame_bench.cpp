@@ -13,8 +13,8 @@
 
 #include "app/main_form.h"
 #include "gameplay/level_file.h"
-#include "platform/win32/application.h"
 #include "platform/backends/headless/headless_backend.h"
+#include "platform/win32/application.h"
 
 namespace {
 

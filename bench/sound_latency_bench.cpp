@@ -12,9 +12,9 @@
 #include <thread>
 #include <vector>
 
-#include "platform/win32/dsound/direct_sound.h"
 #include "platform/backends/headless/headless_window.h"
 #include "platform/backends/sdl2/sdl_audio.h"
+#include "platform/win32/dsound/direct_sound.h"
 
 namespace {
 

@@ -13,9 +13,9 @@
 #include "engine/display/image_list.h"
 #include "engine/sprites/game_sprite.h"
 #include "engine/sprites/sprite_engine.h"
+#include "platform/backends/headless/headless_backend.h"
 #include "platform/win32/bitmap/bitmap.h"
 #include "platform/win32/form.h"
-#include "platform/backends/headless/headless_backend.h"
 
 namespace {
 

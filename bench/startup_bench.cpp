@@ -7,8 +7,8 @@
 #include <memory>
 
 #include "app/main_form.h"
-#include "platform/win32/application.h"
 #include "platform/backends/headless/headless_backend.h"
+#include "platform/win32/application.h"
 #include "support/game_folder.h"
 
 namespace {

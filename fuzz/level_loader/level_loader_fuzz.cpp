@@ -17,8 +17,8 @@
 #include "gameplay/game_floor.h"
 #include "gameplay/game_host.h"
 #include "gameplay/level_file.h"
-#include "platform/win32/form.h"
 #include "platform/backends/headless/headless_backend.h"
+#include "platform/win32/form.h"
 
 namespace {
 

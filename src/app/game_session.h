@@ -6,8 +6,8 @@
 #include <memory>
 #include <string>
 
-#include "platform/win32/application.h"
 #include "platform/backends/backend.h"
+#include "platform/win32/application.h"
 
 class TfrmMain;
 

@@ -4,8 +4,8 @@
 #include <ctime>
 #include <filesystem>
 
-#include "platform/files/atomic_file.h"
 #include "platform/errors.h"
+#include "platform/files/atomic_file.h"
 #include "platform/system/local_time.h"
 #include "platform/system/utf8_path.h"
 

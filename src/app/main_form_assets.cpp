@@ -4,8 +4,8 @@
 #include "app/main_form.h"
 #include "engine/sound/encrypt_simple.h"
 #include "engine/sound/wav.h"
-#include "platform/win32/bitmap/bitmap.h"
 #include "platform/errors.h"
+#include "platform/win32/bitmap/bitmap.h"
 
 void TfrmMain::LoadImages()
 {

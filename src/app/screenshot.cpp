@@ -4,9 +4,9 @@
 #include <filesystem>
 
 #include "engine/display/ddraw_screen.h"
-#include "platform/files/atomic_file.h"
-#include "platform/errors.h"
 #include "platform/backends/frame_rgb.h"
+#include "platform/errors.h"
+#include "platform/files/atomic_file.h"
 #include "platform/files/png_writer.h"
 #include "platform/system/utf8_path.h"
 

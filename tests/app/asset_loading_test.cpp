@@ -5,9 +5,9 @@
 #include <filesystem>
 
 #include "app/main_form.h"
-#include "platform/win32/application.h"
-#include "platform/errors.h"
 #include "platform/backends/headless/headless_backend.h"
+#include "platform/errors.h"
+#include "platform/win32/application.h"
 #include "support/temp_dir.h"
 
 namespace fs = std::filesystem;

@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "platform/win32/application.h"
 #include "platform/backends/headless/headless_backend.h"
+#include "platform/win32/application.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 
 #include <filesystem>
 
-#include "platform/win32/application.h"
-#include "platform/errors.h"
 #include "platform/backends/headless/headless_backend.h"
 #include "platform/backends/keycodes.h"
+#include "platform/errors.h"
+#include "platform/win32/application.h"
 #include "support/game_folder.h"
 
 namespace {

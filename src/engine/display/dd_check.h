@@ -4,8 +4,8 @@
 #include <string>
 
 #include "platform/backends/backend.h"
-#include "platform/win32/ddraw/ddraw_types.h"
 #include "platform/errors.h"
+#include "platform/win32/ddraw/ddraw_types.h"
 
 // Raises platform::Exception "Error in: " + context + "\r" + the description
 // of `result` when `result` is not 0.

@@ -16,8 +16,8 @@
 #include "engine/display/dd_surface.h"
 #include "engine/display/ddraw_binding.h"
 #include "engine/display/display_modes.h"
-#include "platform/win32/application.h"
 #include "platform/errors.h"
+#include "platform/win32/application.h"
 #include "platform/win32/form.h"
 
 using EPlatformError = platform::Exception;

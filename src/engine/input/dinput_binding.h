@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/backends/window.h"
 #include "platform/win32/dinput/dinput_interfaces.h"
 #include "platform/win32/dinput/dinput_runtime.h"
-#include "platform/backends/window.h"
 
 namespace engine::input {
 

@@ -8,8 +8,8 @@
 
 #include "engine/input/dinput_binding.h"
 #include "engine/input/input_states.h"
-#include "platform/win32/dinput/dinput_types.h"
 #include "platform/backends/window.h"
+#include "platform/win32/dinput/dinput_types.h"
 
 namespace engine::input {
 

@@ -3,8 +3,8 @@
 // set-up calls.
 #include <string>
 
-#include "platform/win32/dsound/dsound_types.h"
 #include "platform/errors.h"
+#include "platform/win32/dsound/dsound_types.h"
 
 class EDSoundPlayerError : public platform::Exception {
 public:

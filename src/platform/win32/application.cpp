@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "platform/errors.h"
 #include "platform/backends/keycodes.h"
+#include "platform/errors.h"
 #include "platform/system/paths.h"
 #include "platform/win32/virtual_keys.h"
 

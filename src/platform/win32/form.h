@@ -5,9 +5,9 @@
 #include <functional>
 #include <string>
 
+#include "platform/backends/window.h"
 #include "platform/win32/application.h"
 #include "platform/win32/messages.h"
-#include "platform/backends/window.h"
 
 namespace platform {
 

@@ -1,8 +1,8 @@
 // The controller as the game uses it: keys, mouse and focus folded into States.
 #include "input_test_support.h"
 
-#include "platform/errors.h"
 #include "platform/backends/keycodes.h"
+#include "platform/errors.h"
 
 using namespace input_test;
 namespace dik = platform::dik;

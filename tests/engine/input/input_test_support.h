@@ -6,8 +6,8 @@
 #include <memory>
 
 #include "engine/input/input_controller.h"
-#include "platform/win32/application.h"
 #include "platform/backends/headless/headless_backend.h"
+#include "platform/win32/application.h"
 
 namespace input_test {
 

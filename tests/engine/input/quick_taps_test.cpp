@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "engine/input/input_controller.h"
-#include "platform/win32/application.h"
 #include "platform/backends/headless/headless_backend.h"
 #include "platform/backends/keycodes.h"
+#include "platform/win32/application.h"
 
 using engine::input::stButton1;
 using engine::input::TDInputController;

@@ -7,8 +7,8 @@
 
 #include "engine/display/ddraw_screen.h"
 #include "engine/sprites/sprite_engine.h"
-#include "platform/win32/form.h"
 #include "platform/backends/headless/headless_backend.h"
+#include "platform/win32/form.h"
 
 struct HeadlessScreen {
     platform::HeadlessBackend backend;

@@ -20,8 +20,8 @@
 #include "gameplay/bc_level.h"
 #include "gameplay/game_floor.h"
 #include "gameplay/game_host.h"
-#include "platform/win32/form.h"
 #include "platform/backends/headless/headless_backend.h"
+#include "platform/win32/form.h"
 #include "support/level_files.h"
 #include "support/temp_dir.h"
 

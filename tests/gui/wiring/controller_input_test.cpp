@@ -5,9 +5,9 @@
 #include "gui/fx_edit_box.h"
 #include "gui/fx_gui.h"
 #include "gui/support/gui_fakes.h"
-#include "platform/win32/application.h"
 #include "platform/backends/headless/headless_backend.h"
 #include "platform/backends/keycodes.h"
+#include "platform/win32/application.h"
 
 using namespace guitest;
 namespace dik = platform::dik;

@@ -9,8 +9,8 @@
 #include "gui/fx_button.h"
 #include "gui/fx_gui.h"
 #include "gui/gui_media.h"
-#include "platform/win32/form.h"
 #include "platform/backends/headless/headless_backend.h"
+#include "platform/win32/form.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include "gui/fx_gui.h"
 #include "gui/support/gui_fakes.h"
 #include "gui/surface_display.h"
+#include "platform/backends/headless/headless_backend.h"
 #include "platform/win32/application.h"
 #include "platform/win32/ddraw/ddraw.h"
-#include "platform/backends/headless/headless_backend.h"
 
 using namespace guitest;
 namespace dd = platform::ddraw;

@@ -6,11 +6,11 @@
 #include <cstdio>
 #include <deque>
 
-#include "platform/errors.h"
 #include "platform/backends/sdl2/sdl_audio.h"
 #include "platform/backends/sdl2/sdl_input.h"
 #include "platform/backends/sdl2/sdl_video.h"
 #include "platform/backends/sdl2/sdl_window.h"
+#include "platform/errors.h"
 #include "platform/system/stop_signals.h"
 #include "platform/system/system_shell.h"
 

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "platform/backends/events.h"
-#include "platform/backends/sdl2/picture_mapping.h"
 #include "platform/backends/raw_input.h"
+#include "platform/backends/sdl2/picture_mapping.h"
 
 namespace platform {
 

@@ -7,8 +7,8 @@
 #include <emmintrin.h>
 #endif
 
-#include "platform/win32/pixel_format.h"
 #include "platform/win32/ddraw/same_bytes.h"
+#include "platform/win32/pixel_format.h"
 
 namespace platform::ddraw {
 namespace {

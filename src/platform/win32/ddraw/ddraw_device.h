@@ -10,8 +10,8 @@
 
 #include "platform/win32/application.h"
 #include "platform/win32/ddraw/ddraw_types.h"
-#include "platform/win32/pixel_format.h"
 #include "platform/win32/gdi/gdi_font.h"
+#include "platform/win32/pixel_format.h"
 
 namespace platform::ddraw {
 

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <memory>
 
-#include "platform/win32/ddraw/ddraw_types.h"
 #include "platform/backends/window.h"
+#include "platform/win32/ddraw/ddraw_types.h"
 
 namespace platform::ddraw {
 

@@ -7,12 +7,12 @@
 #include <optional>
 #include <vector>
 
+#include "platform/backends/video.h"
 #include "platform/win32/ddraw/ddraw_blit.h"
 #include "platform/win32/ddraw/ddraw_objects.h"
 #include "platform/win32/ddraw/ddraw_types.h"
-#include "platform/win32/pixel_format.h"
 #include "platform/win32/gdi/gdi_dc.h"
-#include "platform/backends/video.h"
+#include "platform/win32/pixel_format.h"
 
 namespace platform::ddraw {
 

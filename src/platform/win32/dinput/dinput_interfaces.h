@@ -6,8 +6,8 @@
 #include <functional>
 #include <memory>
 
-#include "platform/win32/dinput/dinput_types.h"
 #include "platform/backends/window.h"
+#include "platform/win32/dinput/dinput_types.h"
 
 namespace platform::dinput {
 

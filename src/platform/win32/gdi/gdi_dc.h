@@ -5,10 +5,10 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/win32/pixel_format.h"
+#include "platform/backends/window.h"
 #include "platform/win32/gdi/gdi_bitmap.h"
 #include "platform/win32/gdi/gdi_font.h"
-#include "platform/backends/window.h"
+#include "platform/win32/pixel_format.h"
 
 namespace platform::gdi {
 

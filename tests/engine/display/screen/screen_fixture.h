@@ -6,8 +6,8 @@
 #include <string>
 
 #include "engine/display/ddraw_screen.h"
-#include "platform/win32/form.h"
 #include "platform/backends/headless/headless_backend.h"
+#include "platform/win32/form.h"
 
 struct HeadlessDisplay {
     platform::HeadlessBackend backend;

@@ -11,8 +11,8 @@
 #include <thread>
 
 #include "engine/display/ddraw_screen.h"
-#include "platform/win32/form.h"
 #include "platform/backends/sdl2/sdl_backend.h"
+#include "platform/win32/form.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "platform/win32/bitmap/bitmap.h"
 #include "bmp_test_files.h"
+#include "platform/win32/bitmap/bitmap.h"
 
 using platform::EInvalidGraphic;
 using platform::TBitmap;

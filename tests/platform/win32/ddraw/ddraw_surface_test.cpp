@@ -4,11 +4,11 @@
 #include <memory>
 #include <vector>
 
+#include "platform/backends/headless/headless_backend.h"
 #include "platform/win32/ddraw/ddraw.h"
 #include "platform/win32/ddraw/ddraw_blit.h"
 #include "platform/win32/ddraw/ddraw_errors.h"
 #include "platform/win32/form.h"
-#include "platform/backends/headless/headless_backend.h"
 
 namespace {
 

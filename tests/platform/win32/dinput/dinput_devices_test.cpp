@@ -2,11 +2,11 @@
 // foreground acquisition, keyboard and mouse reads, and the checks it makes.
 #include <gtest/gtest.h>
 
-#include "platform/win32/dinput/dinput_result.h"
-#include "platform/win32/dinput/dinput_runtime.h"
-#include "platform/errors.h"
 #include "platform/backends/headless/headless_backend.h"
 #include "platform/backends/keycodes.h"
+#include "platform/errors.h"
+#include "platform/win32/dinput/dinput_result.h"
+#include "platform/win32/dinput/dinput_runtime.h"
 
 namespace di = platform::dinput;
 

@@ -2,9 +2,9 @@
 // property records, objects by data-format offset, and unplugging.
 #include <gtest/gtest.h>
 
+#include "platform/backends/headless/headless_backend.h"
 #include "platform/win32/dinput/axis_scaling.h"
 #include "platform/win32/dinput/dinput_runtime.h"
-#include "platform/backends/headless/headless_backend.h"
 
 namespace di = platform::dinput;
 

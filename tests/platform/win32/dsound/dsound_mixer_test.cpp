@@ -4,8 +4,8 @@
 #include <cstring>
 #include <numbers>
 
-#include "platform/win32/dsound/direct_sound.h"
 #include "platform/backends/headless/headless_backend.h"
+#include "platform/win32/dsound/direct_sound.h"
 
 using namespace platform::dsound;
 

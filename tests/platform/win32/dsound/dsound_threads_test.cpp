@@ -3,8 +3,8 @@
 #include <atomic>
 #include <thread>
 
-#include "platform/win32/dsound/direct_sound.h"
 #include "platform/backends/headless/headless_backend.h"
+#include "platform/win32/dsound/direct_sound.h"
 
 using namespace platform::dsound;
 

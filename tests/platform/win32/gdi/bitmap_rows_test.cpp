@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "platform/win32/pixel_format.h"
 #include "platform/win32/gdi/gdi_dc.h"
+#include "platform/win32/pixel_format.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 
 #include <vector>
 
-#include "platform/win32/gdi/canvas.h"
 #include "platform/errors.h"
+#include "platform/win32/gdi/canvas.h"
 #include "platform/win32/gdi/gdi_dc.h"
 
 namespace {
