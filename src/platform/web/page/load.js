@@ -1,8 +1,8 @@
 // Fetches what the game needs before it starts and puts it where the game
 // looks: the data package (deflated whole, pack_data.py), the sounds
-// (pack_sounds.py) as the game's own WAV files, and the program. app.js says
-// when to start: at once, or on a first visit once the service worker keeps
-// the site, so nothing is downloaded twice.
+// (pack_sounds.py) as the game's own WAV files, and the program, all at
+// once. app.js says when to start: at once, or on a first visit once the
+// service worker keeps the site, so nothing is downloaded twice.
 (function () {
   'use strict';
   var bar = document.getElementById('progress-bar');
@@ -44,9 +44,11 @@
     return file;
   }
   function lossless(entry) {
-    return inflated('sounds/' + entry.name + '.z', entry.bytes).then(function (buffer) {
-      return unpredict(new Uint8Array(buffer), entry.start, entry.length);
-    });
+    return kept('lossless/' + entry.sha256, function () {
+      return inflated('sounds/' + entry.name + '.z', entry.bytes).then(function (buffer) {
+        return unpredict(new Uint8Array(buffer), entry.start, entry.length).buffer;
+      });
+    }).then(function (buffer) { return new Uint8Array(buffer); });
   }
 
   function bytes(base64) { return Uint8Array.from(atob(base64), function (c) { return c.charCodeAt(0); }); }
@@ -72,33 +74,40 @@
           samples.setInt16(2 * (i * format.channels + c), s > 32767 ? 32767 : s < -32768 ? -32768 : s, true);
         }
       }
-      return file;
+      return file.buffer;
     });
   }
-  // Decoding the music takes the browser about a second of work, so what it
-  // decoded is kept (under the Vorbis file's hash, so a release with other
-  // music decodes again) and the next visit starts without it.
-  var decodedCache = window.caches ? caches.open('brindlecog-decoded').catch(function () { return null; })
-                                   : Promise.resolve(null);
-  function keptOrDecoded(entry) {
-    var key = 'decoded/' + entry.vorbis.sha256;
-    return decodedCache.then(function (cache) {
-      return (cache ? cache.match(key) : Promise.resolve(null)).then(function (kept) {
-        if (kept) return kept.arrayBuffer().then(function (file) { return new Uint8Array(file); });
-        return decoded(entry).then(function (file) {
-          if (cache) cache.put(key, new Response(file)).catch(function () {});
-          return file;
+
+  // Decoding the music takes the browser about a second of work and
+  // inflating the package a third of one, so whatever the page makes of the
+  // files it fetched is kept (under the hash of the file it came from, so a
+  // release with other files makes it again) and the next visit reads it
+  // back instead, without asking the service worker for the files.
+  var keptCache = window.caches ? caches.open('brindlecog-decoded').catch(function () { return null; })
+                                : Promise.resolve(null);
+  function kept(key, make) {
+    return keptCache.then(function (cache) {
+      var made = function () {
+        return make().then(function (buffer) {
+          // The response copies the bytes, so the game may have the buffer.
+          if (cache) cache.put(key, new Response(buffer)).catch(function () {});
+          return buffer;
         });
-      });
+      };
+      if (!cache) return made();
+      return cache.match(key).then(function (response) {
+        // Read as a blob, a kept body comes in one piece, in about half the
+        // time its stream takes.
+        return response && response.blob().then(function (blob) { return blob.arrayBuffer(); });
+      }).catch(function () { return null; }).then(function (buffer) { return buffer || made(); });
     });
   }
-  // Only this release's decoded music stays.
-  function forgetOtherMusic(list) {
-    var keep = list.filter(function (e) { return e.vorbis; }).map(function (e) { return 'decoded/' + e.vorbis.sha256; });
-    decodedCache.then(function (cache) {
-      if (cache) cache.keys().then(function (requests) {
+  // Only what this release's files make stays.
+  function keepOnly(keys) {
+    keptCache.then(function (cache) {
+      if (cache) return cache.keys().then(function (requests) {
         requests.forEach(function (request) {
-          if (!keep.some(function (key) { return request.url.endsWith(key); })) cache.delete(request);
+          if (!keys.some(function (key) { return request.url.endsWith('/' + key); })) cache.delete(request);
         });
       });
     }).catch(function () {});
@@ -107,11 +116,12 @@
   // A browser that cannot decode Vorbis (or decodes it wrongly) gets the
   // lossless file: it plays the same, only the download is larger.
   function sound(entry) {
-    var vorbis = entry.vorbis && typeof OfflineAudioContext !== 'undefined' ? keptOrDecoded(entry) : Promise.reject();
-    return vorbis.catch(function (error) {
+    var vorbis = entry.vorbis && typeof OfflineAudioContext !== 'undefined'
+      ? kept('decoded/' + entry.vorbis.sha256, function () { return decoded(entry); }) : Promise.reject();
+    return vorbis.then(function (file) { return new Uint8Array(file); }).catch(function (error) {
       if (error) console.warn('Brindlecog: ' + entry.name + ' is loaded losslessly: ' + error);
       return lossless(entry);
-    }).then(function (file) { return {name: entry.name, file: file}; });
+    }).then(function (file) { return {name: '/game/SysData/' + entry.name, file: file}; });
   }
 
   function script(src) {
@@ -124,6 +134,13 @@
     });
   }
 
+  function listed(url) {
+    return fetch(url).then(function (response) {
+      if (!response.ok) throw new Error(url + ': ' + response.status + ' ' + response.statusText);
+      return response.json();
+    });
+  }
+
   var started = false;
   window.Brindlecog = window.Brindlecog || {};
   window.Brindlecog.start = function () {
@@ -133,39 +150,55 @@
     var failed = function (error) {
       Module.showGameError('Brindlecog could not load its files', String(error && error.message || error));
     };
-    // The program downloads beside the files; it is compiled as it arrives.
-    var wasm = fetch('brindlecog.wasm');
-    Module.instantiateWasm = function (imports, ready) {
-      var streamed = wasm.then(function (response) {
-        if (!response.ok) throw new Error('brindlecog.wasm: ' + response.status + ' ' + response.statusText);
-        return WebAssembly.instantiateStreaming(response.clone(), imports).catch(function () {
-          // A host that serves it under another type than application/wasm.
-          return response.arrayBuffer().then(function (code) { return WebAssembly.instantiate(code, imports); });
-        });
+    // The program downloads beside the files and is compiled as it arrives,
+    // while its script still loads.
+    var wasm = fetch('brindlecog.wasm').then(function (response) {
+      if (!response.ok) throw new Error('brindlecog.wasm: ' + response.status + ' ' + response.statusText);
+      return WebAssembly.compileStreaming(response.clone()).catch(function () {
+        // A host that serves it under another type than application/wasm.
+        return response.arrayBuffer().then(function (code) { return WebAssembly.compile(code); });
       });
-      streamed.then(function (result) { ready(result.instance, result.module); }, failed);
+    });
+    wasm.catch(function () {});  // reported once the script asks for it
+    Module.instantiateWasm = function (imports, ready) {
+      wasm.then(function (module) {
+        return WebAssembly.instantiate(module, imports).then(function (instance) { return [instance, module]; });
+      }).then(function (made) { ready(made[0], made[1]); }, failed);
       return {};
     };
-    var sounds = fetch('sounds/sounds.json').then(function (response) {
-      if (!response.ok) throw new Error('sounds/sounds.json: ' + response.status + ' ' + response.statusText);
-      return response.json();
-    }).then(function (list) {
-      forgetOtherMusic(list);
-      return Promise.all(list.map(sound));
+    var dataList = listed('brindlecog.data.json');
+    var data = dataList.then(function (list) {
+      return kept('inflated/' + list.sha256, function () { return inflated('brindlecog.data.z', list.bytes); })
+        .then(function (buffer) {
+          var bytes = new Uint8Array(buffer);
+          return list.files.map(function (f) { return {name: f.name, file: bytes.subarray(f.start, f.end)}; });
+        });
     });
+    var soundList = listed('sounds/sounds.json');
+    var sounds = soundList.then(function (list) { return Promise.all(list.map(sound)); });
+    Promise.all([dataList, soundList]).then(function (lists) {
+      var keys = ['inflated/' + lists[0].sha256];
+      lists[1].forEach(function (e) {
+        keys.push('lossless/' + e.sha256);
+        if (e.vorbis) keys.push('decoded/' + e.vorbis.sha256);
+      });
+      keepOnly(keys);
+    }, function () {});
+    var files = Promise.all([data, sounds]);
+    files.catch(failed);
+    // The game starts once its folder holds every file. Each file is the
+    // buffer it came in, not a copy.
     Module.preRun = Module.preRun || [];
     Module.preRun.push(function () {
-      addRunDependency('sounds');
-      sounds.then(function (files) {
-        FS.mkdirTree('/game/SysData');
-        files.forEach(function (entry) { FS.writeFile('/game/SysData/' + entry.name, entry.file); });
-        removeRunDependency('sounds');
-      }, failed);
+      addRunDependency('game-files');
+      files.then(function (got) {
+        got[0].concat(got[1]).forEach(function (entry) {
+          FS.mkdirTree(entry.name.slice(0, entry.name.lastIndexOf('/')));
+          FS.createDataFile(entry.name, null, entry.file, true, true, true);
+        });
+        removeRunDependency('game-files');
+      }, function () {});
     });
-    // The package's loader takes the inflated package instead of fetching it.
-    inflated('brindlecog.data.z').then(function (data) {
-      Module.getPreloadedPackage = function () { return data; };
-      return script('brindlecog-data.js');
-    }).then(function () { return script('brindlecog.js'); }).catch(failed);
+    script('brindlecog.js').catch(failed);
   };
 })();
