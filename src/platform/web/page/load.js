@@ -44,11 +44,9 @@
     return file;
   }
   function lossless(entry) {
-    return kept('lossless/' + entry.sha256, function () {
-      return inflated('sounds/' + entry.name + '.z', entry.bytes).then(function (buffer) {
-        return unpredict(new Uint8Array(buffer), entry.start, entry.length).buffer;
-      });
-    }).then(function (buffer) { return new Uint8Array(buffer); });
+    return inflated('sounds/' + entry.name + '.z', entry.bytes).then(function (buffer) {
+      return unpredict(new Uint8Array(buffer), entry.start, entry.length);
+    });
   }
 
   function bytes(base64) { return Uint8Array.from(atob(base64), function (c) { return c.charCodeAt(0); }); }
@@ -74,54 +72,65 @@
           samples.setInt16(2 * (i * format.channels + c), s > 32767 ? 32767 : s < -32768 ? -32768 : s, true);
         }
       }
-      return file.buffer;
+      return file;
     });
   }
 
   // Decoding the music takes the browser about a second of work and
-  // inflating the package a third of one, so whatever the page makes of the
-  // files it fetched is kept (under the hash of the file it came from, so a
-  // release with other files makes it again) and the next visit reads it
-  // back instead, without asking the service worker for the files.
-  var keptCache = window.caches ? caches.open('brindlecog-decoded').catch(function () { return null; })
+  // inflating the package a third of one, so the game's folder as the page
+  // made it is kept in the browser's cache, in one entry that the next start
+  // reads back whole (one read of it takes two thirds of the time of a read
+  // per file) before this release's lists are in. Each part is kept under
+  // the hash of the file it was made from: a release with other files makes
+  // only those again.
+  var keptCache = window.caches ? caches.open('brindlecog-made').catch(function () { return null; })
                                 : Promise.resolve(null);
-  function kept(key, make) {
-    return keptCache.then(function (cache) {
-      var made = function () {
-        return make().then(function (buffer) {
-          // The response copies the bytes, so the game may have the buffer.
-          if (cache) cache.put(key, new Response(buffer)).catch(function () {});
-          return buffer;
+  function keptFolder() {
+    return keptCache.then(function (cache) { return cache && cache.match('game-folder'); }).then(function (response) {
+      if (!response) return {};
+      var list = JSON.parse(response.headers.get('Brindlecog-Parts'));
+      // Read as a blob, a kept body comes in one piece, in about half the
+      // time its stream takes.
+      return response.blob().then(function (blob) { return blob.arrayBuffer(); }).then(function (buffer) {
+        var parts = {}, at = 0;
+        list.forEach(function (part) {
+          parts[part[0]] = new Uint8Array(buffer, at, part[1]);
+          at += part[1];
         });
-      };
-      if (!cache) return made();
-      return cache.match(key).then(function (response) {
-        // Read as a blob, a kept body comes in one piece, in about half the
-        // time its stream takes.
-        return response && response.blob().then(function (blob) { return blob.arrayBuffer(); });
-      }).catch(function () { return null; }).then(function (buffer) { return buffer || made(); });
-    });
-  }
-  // Only what this release's files make stays.
-  function keepOnly(keys) {
-    keptCache.then(function (cache) {
-      if (cache) return cache.keys().then(function (requests) {
-        requests.forEach(function (request) {
-          if (!keys.some(function (key) { return request.url.endsWith('/' + key); })) cache.delete(request);
-        });
+        return at === buffer.byteLength ? parts : {};
       });
+    }).catch(function () { return {}; });
+  }
+  function keepFolder(parts) {
+    keptCache.then(function (cache) {
+      if (!cache) return;
+      // Earlier releases kept each decoded sound apart.
+      caches.delete('brindlecog-decoded').catch(function () {});
+      var list = parts.map(function (part) { return [part.key, part.bytes.length]; });
+      var body = new Blob(parts.map(function (part) { return part.bytes; }));
+      return cache.put('game-folder', new Response(body, {headers: {'Brindlecog-Parts': JSON.stringify(list)}}));
     }).catch(function () {});
+  }
+  // The part made from the file with this key: kept, or made now.
+  function part(kept, key, make) {
+    return kept.then(function (parts) {
+      if (parts[key]) return {key: key, bytes: parts[key]};
+      return make().then(function (bytes) { return {key: key, bytes: bytes, made: true}; });
+    });
   }
 
   // A browser that cannot decode Vorbis (or decodes it wrongly) gets the
   // lossless file: it plays the same, only the download is larger.
-  function sound(entry) {
-    var vorbis = entry.vorbis && typeof OfflineAudioContext !== 'undefined'
-      ? kept('decoded/' + entry.vorbis.sha256, function () { return decoded(entry); }) : Promise.reject();
-    return vorbis.then(function (file) { return new Uint8Array(file); }).catch(function (error) {
+  function sound(kept, entry) {
+    var lossy = entry.vorbis && typeof OfflineAudioContext !== 'undefined'
+      ? part(kept, 'decoded/' + entry.vorbis.sha256, function () { return decoded(entry); }) : Promise.reject();
+    return lossy.catch(function (error) {
       if (error) console.warn('Brindlecog: ' + entry.name + ' is loaded losslessly: ' + error);
-      return lossless(entry);
-    }).then(function (file) { return {name: '/game/SysData/' + entry.name, file: file}; });
+      return part(kept, 'lossless/' + entry.sha256, function () { return lossless(entry); });
+    }).then(function (made) {
+      made.name = '/game/SysData/' + entry.name;
+      return made;
+    });
   }
 
   function script(src) {
@@ -132,6 +141,11 @@
       element.onerror = function () { reject(new Error(src + ' could not be loaded')); };
       document.body.appendChild(element);
     });
+  }
+
+  function put(path, bytes) {
+    FS.mkdirTree(path.slice(0, path.lastIndexOf('/')));
+    FS.createDataFile(path, null, bytes, true, true, true);
   }
 
   function listed(url) {
@@ -166,25 +180,19 @@
       }).then(function (made) { ready(made[0], made[1]); }, failed);
       return {};
     };
-    var dataList = listed('brindlecog.data.json');
-    var data = dataList.then(function (list) {
-      return kept('inflated/' + list.sha256, function () { return inflated('brindlecog.data.z', list.bytes); })
-        .then(function (buffer) {
-          var bytes = new Uint8Array(buffer);
-          return list.files.map(function (f) { return {name: f.name, file: bytes.subarray(f.start, f.end)}; });
-        });
-    });
-    var soundList = listed('sounds/sounds.json');
-    var sounds = soundList.then(function (list) { return Promise.all(list.map(sound)); });
-    Promise.all([dataList, soundList]).then(function (lists) {
-      var keys = ['inflated/' + lists[0].sha256];
-      lists[1].forEach(function (e) {
-        keys.push('lossless/' + e.sha256);
-        if (e.vorbis) keys.push('decoded/' + e.vorbis.sha256);
+    var kept = keptFolder();
+    var data = listed('brindlecog.data.json').then(function (list) {
+      return part(kept, 'inflated/' + list.sha256, function () {
+        return inflated('brindlecog.data.z', list.bytes).then(function (buffer) { return new Uint8Array(buffer); });
+      }).then(function (made) {
+        made.files = list.files;
+        return made;
       });
-      keepOnly(keys);
-    }, function () {});
-    var files = Promise.all([data, sounds]);
+    });
+    var sounds = listed('sounds/sounds.json').then(function (list) {
+      return Promise.all(list.map(function (entry) { return sound(kept, entry); }));
+    });
+    var files = Promise.all([data, sounds, kept]);
     files.catch(failed);
     // The game starts once its folder holds every file. Each file is the
     // buffer it came in, not a copy.
@@ -192,11 +200,13 @@
     Module.preRun.push(function () {
       addRunDependency('game-files');
       files.then(function (got) {
-        got[0].concat(got[1]).forEach(function (entry) {
-          FS.mkdirTree(entry.name.slice(0, entry.name.lastIndexOf('/')));
-          FS.createDataFile(entry.name, null, entry.file, true, true, true);
-        });
+        var pack = got[0], parts = [pack].concat(got[1]);
+        pack.files.forEach(function (f) { put(f.name, pack.bytes.subarray(f.start, f.end)); });
+        got[1].forEach(function (made) { put(made.name, made.bytes); });
         removeRunDependency('game-files');
+        // Kept again when anything was made, or parts of another release
+        // are left in it.
+        if (parts.some(function (p) { return p.made; }) || Object.keys(got[2]).length !== parts.length) keepFolder(parts);
       }, function () {});
     });
     script('brindlecog.js').catch(failed);
