@@ -5,10 +5,12 @@
 // offered and taken, "Play again", and the lossless sounds for a browser
 // without Vorbis. Prints the byte table and the times; saves screenshots.
 //   node app_test.mjs SITE_DIR NEXT_RELEASE_SITE_DIR GAME_DIR SHOTS_DIR
+import crypto from 'node:crypto';
 import fs from 'node:fs';
 import http from 'node:http';
 import os from 'node:os';
 import path from 'node:path';
+import zlib from 'node:zlib';
 import puppeteer from 'puppeteer-core';
 
 const [site, nextSite, gameDir, shots] = process.argv.slice(2);
@@ -100,6 +102,14 @@ const gameFiles = page => page.evaluate(async () => {
   await walk('/game');
   return files;
 });
+
+// The files a site's data package holds, by SHA-256.
+function packagedFiles(siteDir) {
+  const list = JSON.parse(fs.readFileSync(path.join(siteDir, 'brindlecog.data.json'), 'utf8'));
+  const bytes = zlib.inflateSync(fs.readFileSync(path.join(siteDir, 'brindlecog.data.z')));
+  return Object.fromEntries(list.files.map(f => [f.name, crypto.createHash('sha256')
+                                                           .update(bytes.subarray(f.start, f.end)).digest('hex')]));
+}
 
 // The samples of a sound file (after the 101-byte prefix, a plain RIFF/WAVE).
 function wave(bytes) {
@@ -232,6 +242,7 @@ let firstVisitFiles;
 {
   // A new release on the host: the running page offers it and does not
   // reload by itself; a tap on the phone's screen takes it, with the settings.
+  // Only its data package differs: that alone is made again.
   server.root = nextSite;
   const page = await newPage();
   await page.setViewport({width: 915, height: 412, isMobile: true, hasTouch: true, isLandscape: true});
@@ -246,11 +257,18 @@ let firstVisitFiles;
   check(/new version is ready/.test(offered || ''), 'a new release is offered, the page left as it was: ' + offered);
   const reload = await page.$('#update button');
   const box = reload && await reload.boundingBox();
+  const asked = [];
+  page.on('request', request => asked.push(new URL(request.url()).pathname));
   if (box) await page.touchscreen.tap(box.x + box.width / 2, box.y + box.height / 2);
   await page.waitForFunction(() => !window.stillTheSamePage, {timeout: 15000}).catch(() => {});
   await waitForPicture(page);
   const release = await page.evaluate(() => document.querySelector('meta[name="brindlecog-release"]')?.content);
   check(release === '2', 'after the reload the page runs the new release');
+  const made = asked.filter(name => /\.(z|ogg)$/.test(name));
+  const files = await gameFiles(page), packaged = packagedFiles(nextSite);
+  const stale = Object.keys(packaged).filter(name => files[name] !== packaged[name]);
+  check(made.join() === '/brindlecog.data.z' && stale.length === 0,
+        `the new release's package is inflated again, its sounds kept: made ${made.join(' ')}; not the new files: ${stale.join(' ')}`);
   check(/MusicOn=0/.test(await playerFile(page, 'Brindlecog.ini')), 'the new release keeps the settings');
   const caches = await page.evaluate(() => caches.keys());
   check(caches.filter(n => /^brindlecog-[0-9a-f]{16}$/.test(n)).length === 1, 'the old release\'s cache is gone: ' + caches);
