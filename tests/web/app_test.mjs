@@ -1,9 +1,10 @@
 // The page as an app, in headless Chromium: what a first visit downloads,
 // the install check, the sounds against the desktop's files, a second visit
 // from the service worker's cache with the game's folder as the first one
-// made it, play without a network, a new release
-// offered and taken, "Play again", and the lossless sounds for a browser
-// without Vorbis. Prints the byte table and the times; saves screenshots.
+// made it, play without a network, a new release offered and taken (only
+// its changed package made again), "Play again", and the lossless sounds
+// for a browser without Vorbis. Prints the byte table and the times; saves
+// screenshots.
 //   node app_test.mjs SITE_DIR NEXT_RELEASE_SITE_DIR GAME_DIR SHOTS_DIR
 import crypto from 'node:crypto';
 import fs from 'node:fs';
