@@ -2,7 +2,7 @@
 #   brindlecog       in the game folder (build/web/node/): runs under Node with
 #                    the host's files, for replays and the automatic player;
 #   brindlecog-page  in the site folder (build/web/site/): the page, with the
-#                    game's files in an LZ4-compressed data package and the
+#                    game's files in a deflated data package and the
 #                    player's files in the browser's storage.
 set(BRINDLECOG_SITE_DIR "${CMAKE_BINARY_DIR}/site" CACHE PATH "Where the static files of the page are assembled")
 set(web_dir "${PROJECT_SOURCE_DIR}/src/platform/system/web")
@@ -32,7 +32,8 @@ target_link_options(brindlecog-page PRIVATE ${web_common_links} -sENVIRONMENT=we
 set_target_properties(brindlecog-page PROPERTIES OUTPUT_NAME brindlecog SUFFIX ".js"
                       RUNTIME_OUTPUT_DIRECTORY "${BRINDLECOG_SITE_DIR}" LINK_DEPENDS "${web_dir}/storage.js")
 # Names an older build left in the site, which the service worker would keep.
-file(REMOVE "${BRINDLECOG_SITE_DIR}/brindlecog.data" "${BRINDLECOG_SITE_DIR}/brindlecog.png")
+file(REMOVE "${BRINDLECOG_SITE_DIR}/brindlecog.data" "${BRINDLECOG_SITE_DIR}/brindlecog.png"
+     "${BRINDLECOG_SITE_DIR}/brindlecog-data.js")
 
 # The data package: the game folder's pictures, fonts and levels, mounted at
 # /game, deflated whole (pack_data.py). The portable marker stays out: in a
@@ -45,7 +46,7 @@ find_program(BRINDLECOG_FILE_PACKAGER file_packager PATHS /usr/share/emscripten/
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
 set(web_data "${BRINDLECOG_SITE_DIR}/brindlecog.data.z")
 add_custom_command(
-  OUTPUT "${web_data}" "${BRINDLECOG_SITE_DIR}/brindlecog-data.js"
+  OUTPUT "${web_data}" "${BRINDLECOG_SITE_DIR}/brindlecog.data.json"
   COMMAND "${Python3_EXECUTABLE}" "${web_dir}/pack_data.py" "${BRINDLECOG_FILE_PACKAGER}" "${BRINDLECOG_GAME_DIR}"
           "${BRINDLECOG_SITE_DIR}"
   DEPENDS brindlecog_assets brindlecog_levels "${CMAKE_BINARY_DIR}/tools/assetgen/assets.stamp" "${web_dir}/pack_data.py"

@@ -1,13 +1,17 @@
 // The page as an app, in headless Chromium: what a first visit downloads,
 // the install check, the sounds against the desktop's files, a second visit
-// from the service worker's cache, play without a network, a new release
-// offered and taken, "Play again", and the lossless sounds for a browser
-// without Vorbis. Prints the byte table and the times; saves screenshots.
+// from the service worker's cache with the game's folder as the first one
+// made it, play without a network, a new release offered and taken (only
+// its changed package made again), "Play again", and the lossless sounds
+// for a browser without Vorbis. Prints the byte table and the times; saves
+// screenshots.
 //   node app_test.mjs SITE_DIR NEXT_RELEASE_SITE_DIR GAME_DIR SHOTS_DIR
+import crypto from 'node:crypto';
 import fs from 'node:fs';
 import http from 'node:http';
 import os from 'node:os';
 import path from 'node:path';
+import zlib from 'node:zlib';
 import puppeteer from 'puppeteer-core';
 
 const [site, nextSite, gameDir, shots] = process.argv.slice(2);
@@ -85,6 +89,28 @@ const pictureHash = page => page.evaluate(() => {
     .reduce((h, b) => Math.imul(h ^ b, 16777619) >>> 0, 2166136261);
 });
 const shot = (page, name) => page.screenshot({path: path.join(shots, name)});
+// Every file of the game's folder in the page, by its SHA-256.
+const gameFiles = page => page.evaluate(async () => {
+  const files = {};
+  const walk = async folder => {
+    for (const name of FS.readdir(folder).filter(n => n !== '.' && n !== '..')) {
+      const file = folder + '/' + name;
+      if (FS.isDir(FS.stat(file).mode)) await walk(file);
+      else files[file] = Array.from(new Uint8Array(await crypto.subtle.digest('SHA-256', FS.readFile(file))),
+                                    b => b.toString(16).padStart(2, '0')).join('');
+    }
+  };
+  await walk('/game');
+  return files;
+});
+
+// The files a site's data package holds, by SHA-256.
+function packagedFiles(siteDir) {
+  const list = JSON.parse(fs.readFileSync(path.join(siteDir, 'brindlecog.data.json'), 'utf8'));
+  const bytes = zlib.inflateSync(fs.readFileSync(path.join(siteDir, 'brindlecog.data.z')));
+  return Object.fromEntries(list.files.map(f => [f.name, crypto.createHash('sha256')
+                                                           .update(bytes.subarray(f.start, f.end)).digest('hex')]));
+}
 
 // The samples of a sound file (after the 101-byte prefix, a plain RIFF/WAVE).
 function wave(bytes) {
@@ -121,6 +147,7 @@ async function soundsMatch(page, {exact}) {
   return names.length === 11 && (exact ? worst === Infinity : worst >= 30);
 }
 
+let firstVisitFiles;
 {
   // The first visit: the service worker fetches the site once, the game
   // loads from its cache.
@@ -136,6 +163,7 @@ async function soundsMatch(page, {exact}) {
   check(bytes <= 8e6, 'a first visit downloads at most 8 MB before the title shows');
   check(await page.evaluate(() => Boolean(navigator.serviceWorker.controller)), 'the service worker keeps the page');
   check(await soundsMatch(page, {exact: false}), 'every sound within 30 dB of the desktop\'s file (effects identical)');
+  firstVisitFiles = await gameFiles(page);
 
   const cdp = await page.target().createCDPSession();
   const manifest = await cdp.send('Page.getAppManifest');
@@ -157,17 +185,28 @@ async function soundsMatch(page, {exact}) {
   await icons.close();
 }
 {
-  // The second visit starts from the cache.
+  // The second visit starts from the cache, with the game's folder as the
+  // first visit made it: nothing is inflated or decoded again.
   const page = await newPage();
+  const asked = [];
+  page.on('request', request => asked.push(new URL(request.url()).pathname));
   const before = server.bytes;
   const started = Date.now();
   await page.goto(address);
   await waitForPicture(page);
   const secondMs = Date.now() - started;
+  await shot(page, 'second-visit-title.png');
   console.log(`web: second visit: the title after ${secondMs} ms, ${server.bytes - before} bytes from the network`);
-  // The aim is 0.8 s on this machine; the check only catches a start that
-  // no longer comes from the cache (the figure above is the measurement).
-  check(secondMs <= 3000, 'a second visit shows the title within 3 s');
+  // The aim is 0.8 s on this machine (the figure above is the measurement);
+  // the time check leaves room for a busy machine, the files' check does not.
+  check(secondMs <= 2000, 'a second visit shows the title within 2 s');
+  const remade = asked.filter(name => /\.(z|ogg)$/.test(name));
+  check(remade.length === 0, 'a second visit makes none of the game\'s files again: ' + remade.join(' '));
+  const files = await gameFiles(page);
+  const differ = Object.keys({...files, ...firstVisitFiles}).filter(name => files[name] !== firstVisitFiles[name]);
+  check(Object.keys(files).length > 50 && differ.length === 0,
+        `a second visit's game folder is the first visit's (${Object.keys(files).length} files): ${differ.join(' ')}`);
+  check(page.errors.length === 0, 'no page errors on a second visit: ' + page.errors.join(' | '));
   await page.close();
 }
 {
@@ -204,6 +243,7 @@ async function soundsMatch(page, {exact}) {
 {
   // A new release on the host: the running page offers it and does not
   // reload by itself; a tap on the phone's screen takes it, with the settings.
+  // Only its data package differs: that alone is made again.
   server.root = nextSite;
   const page = await newPage();
   await page.setViewport({width: 915, height: 412, isMobile: true, hasTouch: true, isLandscape: true});
@@ -218,11 +258,18 @@ async function soundsMatch(page, {exact}) {
   check(/new version is ready/.test(offered || ''), 'a new release is offered, the page left as it was: ' + offered);
   const reload = await page.$('#update button');
   const box = reload && await reload.boundingBox();
+  const asked = [];
+  page.on('request', request => asked.push(new URL(request.url()).pathname));
   if (box) await page.touchscreen.tap(box.x + box.width / 2, box.y + box.height / 2);
   await page.waitForFunction(() => !window.stillTheSamePage, {timeout: 15000}).catch(() => {});
   await waitForPicture(page);
   const release = await page.evaluate(() => document.querySelector('meta[name="brindlecog-release"]')?.content);
   check(release === '2', 'after the reload the page runs the new release');
+  const made = asked.filter(name => /\.(z|ogg)$/.test(name));
+  const files = await gameFiles(page), packaged = packagedFiles(nextSite);
+  const stale = Object.keys(packaged).filter(name => files[name] !== packaged[name]);
+  check(made.join() === '/brindlecog.data.z' && stale.length === 0,
+        `the new release's package is inflated again, its sounds kept: made ${made.join(' ')}; not the new files: ${stale.join(' ')}`);
   check(/MusicOn=0/.test(await playerFile(page, 'Brindlecog.ini')), 'the new release keeps the settings');
   const caches = await page.evaluate(() => caches.keys());
   check(caches.filter(n => /^brindlecog-[0-9a-f]{16}$/.test(n)).length === 1, 'the old release\'s cache is gone: ' + caches);

@@ -14,10 +14,11 @@ as Vorbis would blur their clicks for a few bytes saved.
 
 writes OUT_DIR/FILE.z for every file of SOUND_DIR whose name matches PATTERN
 (for example "DatSnd*.dat"), OUT_DIR/FILE.ogg for the long ones, and
-OUT_DIR/sounds.json, the list the page reads: each file's name, packed size,
-the offset and length of its samples, and for a Vorbis one the file's size
-and SHA-256 (the page keeps what it decoded under it), its sample format and
-the bytes before and after its samples (base64). A
+OUT_DIR/sounds.json, the list the page reads: each file's name, packed size
+and SHA-256 (the page keeps what it unpacked under it), the offset and
+length of its samples, and for a Vorbis one the file's size and SHA-256
+(likewise for what it decoded), its sample format and the bytes before and
+after its samples (base64). A
 packed file is the file deflated (zlib), with its samples replaced by the
 predictor's residuals, so the page can inflate it as it arrives.
 oggenc (vorbis-tools) encodes; with its stream serial fixed, the same
@@ -109,7 +110,8 @@ def main(args):
         try:
             packed, start, length = pack(data)
             _, _, channels, rate = sample_span(data)
-            entry = {'name': name, 'bytes': len(packed), 'start': start, 'length': length}
+            entry = {'name': name, 'bytes': len(packed), 'sha256': hashlib.sha256(packed).hexdigest(),
+                     'start': start, 'length': length}
             if length >= VORBIS_FROM_SECONDS * rate * channels * 2:
                 encoded = vorbis(data[start:start + length], channels, rate)
                 with open(os.path.join(out, name + '.ogg'), 'wb') as f:

@@ -1,8 +1,8 @@
 // Fetches what the game needs before it starts and puts it where the game
 // looks: the data package (deflated whole, pack_data.py), the sounds
-// (pack_sounds.py) as the game's own WAV files, and the program. app.js says
-// when to start: at once, or on a first visit once the service worker keeps
-// the site, so nothing is downloaded twice.
+// (pack_sounds.py) as the game's own WAV files, and the program, all at
+// once. app.js says when to start: at once, or on a first visit once the
+// service worker keeps the site, so nothing is downloaded twice.
 (function () {
   'use strict';
   var bar = document.getElementById('progress-bar');
@@ -75,43 +75,62 @@
       return file;
     });
   }
-  // Decoding the music takes the browser about a second of work, so what it
-  // decoded is kept (under the Vorbis file's hash, so a release with other
-  // music decodes again) and the next visit starts without it.
-  var decodedCache = window.caches ? caches.open('brindlecog-decoded').catch(function () { return null; })
-                                   : Promise.resolve(null);
-  function keptOrDecoded(entry) {
-    var key = 'decoded/' + entry.vorbis.sha256;
-    return decodedCache.then(function (cache) {
-      return (cache ? cache.match(key) : Promise.resolve(null)).then(function (kept) {
-        if (kept) return kept.arrayBuffer().then(function (file) { return new Uint8Array(file); });
-        return decoded(entry).then(function (file) {
-          if (cache) cache.put(key, new Response(file)).catch(function () {});
-          return file;
+
+  // Decoding the music takes the browser about a second of work and
+  // inflating the package a third of one, so the game's folder as the page
+  // made it is kept in the browser's cache, in one entry that the next start
+  // reads back whole (one read of it takes two thirds of the time of a read
+  // per file) before this release's lists are in. Each part is kept under
+  // the hash of the file it was made from: a release with other files makes
+  // only those again.
+  var keptCache = window.caches ? caches.open('brindlecog-made').catch(function () { return null; })
+                                : Promise.resolve(null);
+  function keptFolder() {
+    return keptCache.then(function (cache) { return cache && cache.match('game-folder'); }).then(function (response) {
+      if (!response) return {};
+      var list = JSON.parse(response.headers.get('Brindlecog-Parts'));
+      // Read as a blob, a kept body comes in one piece, in about half the
+      // time its stream takes.
+      return response.blob().then(function (blob) { return blob.arrayBuffer(); }).then(function (buffer) {
+        var parts = {}, at = 0;
+        list.forEach(function (part) {
+          parts[part[0]] = new Uint8Array(buffer, at, part[1]);
+          at += part[1];
         });
+        return at === buffer.byteLength ? parts : {};
       });
-    });
+    }).catch(function () { return {}; });
   }
-  // Only this release's decoded music stays.
-  function forgetOtherMusic(list) {
-    var keep = list.filter(function (e) { return e.vorbis; }).map(function (e) { return 'decoded/' + e.vorbis.sha256; });
-    decodedCache.then(function (cache) {
-      if (cache) cache.keys().then(function (requests) {
-        requests.forEach(function (request) {
-          if (!keep.some(function (key) { return request.url.endsWith(key); })) cache.delete(request);
-        });
-      });
+  function keepFolder(parts) {
+    keptCache.then(function (cache) {
+      if (!cache) return;
+      // Earlier releases kept each decoded sound apart.
+      caches.delete('brindlecog-decoded').catch(function () {});
+      var list = parts.map(function (part) { return [part.key, part.bytes.length]; });
+      var body = new Blob(parts.map(function (part) { return part.bytes; }));
+      return cache.put('game-folder', new Response(body, {headers: {'Brindlecog-Parts': JSON.stringify(list)}}));
     }).catch(function () {});
+  }
+  // The part made from the file with this key: kept, or made now.
+  function part(kept, key, make) {
+    return kept.then(function (parts) {
+      if (parts[key]) return {key: key, bytes: parts[key]};
+      return make().then(function (bytes) { return {key: key, bytes: bytes, made: true}; });
+    });
   }
 
   // A browser that cannot decode Vorbis (or decodes it wrongly) gets the
   // lossless file: it plays the same, only the download is larger.
-  function sound(entry) {
-    var vorbis = entry.vorbis && typeof OfflineAudioContext !== 'undefined' ? keptOrDecoded(entry) : Promise.reject();
-    return vorbis.catch(function (error) {
+  function sound(kept, entry) {
+    var lossy = entry.vorbis && typeof OfflineAudioContext !== 'undefined'
+      ? part(kept, 'decoded/' + entry.vorbis.sha256, function () { return decoded(entry); }) : Promise.reject();
+    return lossy.catch(function (error) {
       if (error) console.warn('Brindlecog: ' + entry.name + ' is loaded losslessly: ' + error);
-      return lossless(entry);
-    }).then(function (file) { return {name: entry.name, file: file}; });
+      return part(kept, 'lossless/' + entry.sha256, function () { return lossless(entry); });
+    }).then(function (made) {
+      made.name = '/game/SysData/' + entry.name;
+      return made;
+    });
   }
 
   function script(src) {
@@ -124,6 +143,18 @@
     });
   }
 
+  function put(path, bytes) {
+    FS.mkdirTree(path.slice(0, path.lastIndexOf('/')));
+    FS.createDataFile(path, null, bytes, true, true, true);
+  }
+
+  function listed(url) {
+    return fetch(url).then(function (response) {
+      if (!response.ok) throw new Error(url + ': ' + response.status + ' ' + response.statusText);
+      return response.json();
+    });
+  }
+
   var started = false;
   window.Brindlecog = window.Brindlecog || {};
   window.Brindlecog.start = function () {
@@ -133,39 +164,51 @@
     var failed = function (error) {
       Module.showGameError('Brindlecog could not load its files', String(error && error.message || error));
     };
-    // The program downloads beside the files; it is compiled as it arrives.
-    var wasm = fetch('brindlecog.wasm');
-    Module.instantiateWasm = function (imports, ready) {
-      var streamed = wasm.then(function (response) {
-        if (!response.ok) throw new Error('brindlecog.wasm: ' + response.status + ' ' + response.statusText);
-        return WebAssembly.instantiateStreaming(response.clone(), imports).catch(function () {
-          // A host that serves it under another type than application/wasm.
-          return response.arrayBuffer().then(function (code) { return WebAssembly.instantiate(code, imports); });
-        });
+    // The program downloads beside the files and is compiled as it arrives,
+    // while its script still loads.
+    var wasm = fetch('brindlecog.wasm').then(function (response) {
+      if (!response.ok) throw new Error('brindlecog.wasm: ' + response.status + ' ' + response.statusText);
+      return WebAssembly.compileStreaming(response.clone()).catch(function () {
+        // A host that serves it under another type than application/wasm.
+        return response.arrayBuffer().then(function (code) { return WebAssembly.compile(code); });
       });
-      streamed.then(function (result) { ready(result.instance, result.module); }, failed);
+    });
+    wasm.catch(function () {});  // reported once the script asks for it
+    Module.instantiateWasm = function (imports, ready) {
+      wasm.then(function (module) {
+        return WebAssembly.instantiate(module, imports).then(function (instance) { return [instance, module]; });
+      }).then(function (made) { ready(made[0], made[1]); }, failed);
       return {};
     };
-    var sounds = fetch('sounds/sounds.json').then(function (response) {
-      if (!response.ok) throw new Error('sounds/sounds.json: ' + response.status + ' ' + response.statusText);
-      return response.json();
-    }).then(function (list) {
-      forgetOtherMusic(list);
-      return Promise.all(list.map(sound));
+    var kept = keptFolder();
+    var data = listed('brindlecog.data.json').then(function (list) {
+      return part(kept, 'inflated/' + list.sha256, function () {
+        return inflated('brindlecog.data.z', list.bytes).then(function (buffer) { return new Uint8Array(buffer); });
+      }).then(function (made) {
+        made.files = list.files;
+        return made;
+      });
     });
+    var sounds = listed('sounds/sounds.json').then(function (list) {
+      return Promise.all(list.map(function (entry) { return sound(kept, entry); }));
+    });
+    var files = Promise.all([data, sounds, kept]);
+    files.catch(failed);
+    // The game starts once its folder holds every file. Each file is the
+    // buffer it came in, not a copy.
     Module.preRun = Module.preRun || [];
     Module.preRun.push(function () {
-      addRunDependency('sounds');
-      sounds.then(function (files) {
-        FS.mkdirTree('/game/SysData');
-        files.forEach(function (entry) { FS.writeFile('/game/SysData/' + entry.name, entry.file); });
-        removeRunDependency('sounds');
-      }, failed);
+      addRunDependency('game-files');
+      files.then(function (got) {
+        var pack = got[0], parts = [pack].concat(got[1]);
+        pack.files.forEach(function (f) { put(f.name, pack.bytes.subarray(f.start, f.end)); });
+        got[1].forEach(function (made) { put(made.name, made.bytes); });
+        removeRunDependency('game-files');
+        // Kept again when anything was made, or parts of another release
+        // are left in it.
+        if (parts.some(function (p) { return p.made; }) || Object.keys(got[2]).length !== parts.length) keepFolder(parts);
+      }, function () {});
     });
-    // The package's loader takes the inflated package instead of fetching it.
-    inflated('brindlecog.data.z').then(function (data) {
-      Module.getPreloadedPackage = function () { return data; };
-      return script('brindlecog-data.js');
-    }).then(function () { return script('brindlecog.js'); }).catch(failed);
+    script('brindlecog.js').catch(failed);
   };
 })();
